@@ -6,7 +6,8 @@ std::string recordContent(Program& p, const std::string& stamp) {
   const Control list = mainControl("列表框1");
   const int count = p.ui.listCount(list);
   std::string content;
-  for (int i = 0; i < count; ++i) content += p.ui.listItemText(list, i) + "\r\n";
+  for (int i = 0; i < count; ++i)
+    content += p.ui.listItemText(list, i) + "\r\n";
   // Every processed target counts, failures too; the welcome line does not.
   content += stamp + "----此次共删除" + std::to_string(count - 1) +
              "个文件/夹，其中文件" + std::to_string(p.tally.filesDeleted) +

@@ -14,9 +14,11 @@ WindowDefinition aboutWindowDefinition(Program& p) {
       380,
       250,
       {
-          {"标签5", K::Label, 8, 8, 256, 32, "关于Quorvin科技删除工具", true, false, heading},
+          {"标签5", K::Label, 8, 8, 256, 32, "关于Quorvin科技删除工具", true,
+           false, heading},
           {"标签6", K::Label, 8, 56, 360, 72,
-           "Quorvin科技删除工具采用先进的方式更加便捷的助您整理文件，多种方式快速删除，"
+           "Quorvin科技删除工具采用先进的方式更加便捷的助您整理文件，多种方式快"
+           "速删除，"
            "多种途径便捷操作，多种记录方便审计。我们的官方网站是" +
                site + "祝您使用愉快！",
            true, true, description},
@@ -24,9 +26,19 @@ WindowDefinition aboutWindowDefinition(Program& p) {
           {"标签3", K::Label, 88, 160, 80, 24, "V2.5"},
           {"标签1", K::Label, 24, 184, 56, 24, "最新版本：", false},
           {"标签2", K::Label, 88, 184, 80, 24, "请联网重试..", false},
-          {"按钮1", K::Button, 184, 160, 80, 32, "检查更新", true, false, {},
+          {"按钮1",
+           K::Button,
+           184,
+           160,
+           80,
+           32,
+           "检查更新",
+           true,
+           false,
+           {},
            [&p] { onCheckUpdateClicked(p); }},
-          {"标签7", K::Label, 168, 192, 200, 24, "Quorvin科技 版权所有 (C) 2026"},
+          {"标签7", K::Label, 168, 192, 200, 24,
+           "Quorvin科技 版权所有 (C) 2026"},
       },
       {},
   };

@@ -43,6 +43,7 @@ bool runStartupNotice(Program& p) {
                  kBoxError, "Quorvin科技删除工具已停止使用！", announcement);
     return false;
   }
-  if (!announcement.empty()) p.ui.messageBox(announcement, kBoxOk, kNoticeTitle);
+  if (!announcement.empty())
+    p.ui.messageBox(announcement, kBoxOk, kNoticeTitle);
   return true;
 }

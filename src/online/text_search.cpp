@@ -13,5 +13,6 @@ int findText(const std::string& text, const std::string& tag) {
 std::string midText(const std::string& text, int start, int count) {
   if (start < 1 || static_cast<size_t>(start) > text.size() || count <= 0)
     return std::string();
-  return text.substr(static_cast<size_t>(start) - 1, static_cast<size_t>(count));
+  return text.substr(static_cast<size_t>(start) - 1,
+                     static_cast<size_t>(count));
 }

@@ -15,9 +15,9 @@ std::string convertWithIconv(const std::string& bytes, const std::string& from,
   size_t outLeft = out.size();
   const size_t converted = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
   // Flush any shift state; a cut-off character leaves input unconsumed.
-  const bool ok = converted != static_cast<size_t>(-1) && inLeft == 0 &&
-                  iconv(cd, nullptr, nullptr, &outPtr, &outLeft) !=
-                      static_cast<size_t>(-1);
+  const bool ok =
+      converted != static_cast<size_t>(-1) && inLeft == 0 &&
+      iconv(cd, nullptr, nullptr, &outPtr, &outLeft) != static_cast<size_t>(-1);
   iconv_close(cd);
   if (!ok) return std::string();
   out.resize(out.size() - outLeft);

@@ -103,6 +103,7 @@ class Toolkit {
   // Creates the window afresh, modal to the program; returns once closed.
   virtual void openModal(const WindowDefinition& window) = 0;
   // False when the window was already registered.
-  virtual bool registerDropTarget(WindowId window, GotFilesHandler onGotFiles) = 0;
+  virtual bool registerDropTarget(WindowId window,
+                                  GotFilesHandler onGotFiles) = 0;
   virtual void revokeDropTarget(WindowId window) = 0;
 };

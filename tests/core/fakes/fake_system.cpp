@@ -2,7 +2,8 @@
 
 #include "platform/iconv_encoding.h"
 
-void FakeSystem::addFile(const std::string& path, int64_t size, bool deletable) {
+void FakeSystem::addFile(const std::string& path, int64_t size,
+                         bool deletable) {
   entries[path] = Entry{false, size, deletable};
 }
 

@@ -1,0 +1,40 @@
+# Sourced by the scripts that run the Windows program and its tests: a Wine
+# prefix of the project's own, an X display, and a Chinese locale.
+#   QUORVIN_ROOT   the checkout (default: this script's parent folder)
+# Exports WINEPREFIX, WINEDEBUG, DISPLAY, LOCPATH and QUORVIN_ZH_LANG.
+
+QUORVIN_ROOT=${QUORVIN_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+export WINEPREFIX=${WINEPREFIX:-$QUORVIN_ROOT/build/wine-prefix}
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko installers
+
+# A generated zh_CN locale makes Wine's ANSI code page 936, as on a Chinese
+# Windows. Tests opt into it with: env LANG=$QUORVIN_ZH_LANG LOCPATH=...
+export LOCPATH=$QUORVIN_ROOT/build/locale
+export QUORVIN_ZH_LANG=zh_CN.UTF-8
+if [ ! -d "$LOCPATH/zh_CN.UTF-8" ]; then
+  mkdir -p "$LOCPATH"
+  localedef -i zh_CN -f UTF-8 "$LOCPATH/zh_CN.UTF-8" >/dev/null 2>&1 || true
+fi
+
+# An X display: the one attached, or a private Xvfb.
+if [ -z "${DISPLAY:-}" ]; then
+  for n in $(seq 90 120); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+      Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+      export DISPLAY=":$n"
+      for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+      break
+    fi
+  done
+fi
+
+# The prefix, made once; then a persistent server started with its output
+# away from any pipe (Wine's helpers would otherwise hold the pipe open).
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  mkdir -p "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1 </dev/null
+  "$QUORVIN_ROOT/scripts/wine-prefix-setup.sh" >/dev/null 2>&1 </dev/null || true
+fi
+wineserver -p >/dev/null 2>&1 </dev/null
+wine cmd /c exit >/dev/null 2>&1 </dev/null

@@ -1,0 +1,1 @@
+# quorvin_win32_toolkit (library) and the exe quorvin-delete go here.
