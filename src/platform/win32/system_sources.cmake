@@ -1,5 +1,14 @@
+# The system operations on kernel32, WinINet and the shell.
 add_library(quorvin_win32_system STATIC
   gbk_wide.cpp
+  volume_root.cpp
+  file_entries.cpp
+  file_operations.cpp
+  write_file.cpp
+  delete_folder.cpp
+  internet.cpp
+  encoding.cpp
+  clock_and_process.cpp
 )
 target_include_directories(quorvin_win32_system PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_compile_definitions(quorvin_win32_system PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)

@@ -1,0 +1,23 @@
+// now, openUrl and endProgram.
+#include <shellapi.h>
+#include <windows.h>
+
+#include "platform/win32/gbk_wide.h"
+#include "platform/win32/internet_session.h"
+#include "platform/win32/win32_system.h"
+
+DateTime Win32System::now() {
+  SYSTEMTIME t;
+  GetLocalTime(&t);
+  return DateTime{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+}
+
+void Win32System::openUrl(const std::string& url) {
+  ShellExecuteW(nullptr, L"open", wideFromGbk(url).c_str(), nullptr, nullptr,
+                SW_SHOWNORMAL);
+}
+
+void Win32System::endProgram(int exitCode) {
+  closeInternetSession();
+  ExitProcess(static_cast<UINT>(exitCode));
+}

@@ -1,0 +1,78 @@
+#include "platform/win32/delete_folder.h"
+
+#include <algorithm>
+
+#include "platform/win32/gbk_wide.h"
+#include "platform/win32/volume_root.h"
+#include "platform/win32/win32_system.h"
+
+namespace {
+
+HANDLE WINAPI findFirst(const wchar_t* pattern, WIN32_FIND_DATAW* entry) {
+  // No short names: the walk needs only the long name and the attributes.
+  return FindFirstFileExW(pattern, FindExInfoBasic, entry,
+                          FindExSearchNameMatch, nullptr,
+                          FIND_FIRST_EX_LARGE_FETCH);
+}
+
+bool isDotOrDotDot(const wchar_t* name) {
+  return name[0] == L'.' &&
+         (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
+}
+
+// A link that Windows can remove as a link carries a reparse tag. Wine shows
+// a Unix link to a folder as an untagged reparse point; removing it would
+// remove its target instead when that is empty, so it stays.
+bool isRemovableLink(const WIN32_FIND_DATAW& entry) {
+  return entry.dwReserved0 != 0;
+}
+
+// Deletes what is inside the folder named by `path`. The one buffer grows
+// by an entry's name and shrinks back, so the walk holds one search per
+// level and nothing else.
+void emptyFolder(std::wstring& path, const FolderCalls& calls) {
+  const size_t length = path.size();
+  path += L"\\*.*";
+  WIN32_FIND_DATAW entry;
+  HANDLE search = calls.findFirst(path.c_str(), &entry);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      if (isDotOrDotDot(entry.cFileName)) continue;
+      path.resize(length + 1);  // keeps the backslash
+      path += entry.cFileName;
+      const DWORD attributes = entry.dwFileAttributes;
+      if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        calls.deleteFile(path.c_str());  // a file link goes, not its target
+      } else if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        emptyFolder(path, calls);
+        calls.removeDirectory(path.c_str());
+      } else if (isRemovableLink(entry)) {
+        calls.removeDirectory(path.c_str());  // the link, never its target
+      }
+    } while (calls.findNext(search, &entry));
+    calls.findClose(search);
+  }
+  path.resize(length);
+}
+
+}  // namespace
+
+const FolderCalls kWindowsFolderCalls = {findFirst, FindNextFileW, FindClose,
+                                         DeleteFileW, RemoveDirectoryW};
+
+bool mayDeleteAsFolder(const std::wstring& path) {
+  const std::wstring rest =
+      path.substr(std::min(path.find_first_not_of(L' '), path.size()));
+  return !rest.empty() && !isBareDrive(rest) && !isVolumeRoot(fullPathOf(rest));
+}
+
+bool deleteFolderWith(std::wstring path, const FolderCalls& calls) {
+  if (!mayDeleteAsFolder(path)) return false;
+  path.erase(0, path.find_first_not_of(L' '));
+  emptyFolder(path, calls);
+  return calls.removeDirectory(path.c_str()) != FALSE;
+}
+
+bool Win32System::deleteFolder(const std::string& path) {
+  return deleteFolderWith(wideFromGbk(path), kWindowsFolderCalls);
+}
