@@ -1,6 +1,7 @@
 // now, openUrl and endProgram.
-#include <shellapi.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <shellapi.h>
 
 #include "platform/win32/gbk_wide.h"
 #include "platform/win32/internet_session.h"
