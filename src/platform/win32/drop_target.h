@@ -1,0 +1,22 @@
+// The OLE drop target of the main window: it takes dropped file lists only
+// and hands them on as one GBK text.
+#pragma once
+
+#include <windows.h>
+// after windows.h, which they need
+#include <ole2.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include "platform/toolkit.h"
+
+// A new drop target holding one reference.
+IDropTarget* newFileDropTarget(GotFilesHandler onGotFiles);
+
+// The effect offered to the drag source for the keys held: copy, move with
+// Shift, copy with Ctrl, none with both; never one the source does not allow.
+DWORD dropEffectFor(DWORD keyState, DWORD allowed);
+
+// One path alone, or every path followed by "\r\n", in the source's order.
+std::string droppedFilesText(HDROP files);
