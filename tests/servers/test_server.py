@@ -21,8 +21,10 @@ Commands
       Stops the server started with that pidfile.
 
 Routes
-  FILE is JSON, read again at every request, mapping a path (with its query,
-  if any) to what to answer; a path not listed gets 404 "not found":
+  FILE is JSON, read again at every request, mapping a path to what to
+  answer: the path with its query if listed so, else the path without it
+  (so tests can tell their requests apart in the log by a query); a path
+  not listed gets 404 "not found":
     {"/visit": {"status": 200, "body": "text sent as UTF-8"},
      "/bytes": {"hex": "e4b8ad0a"},           body given as hex bytes
      "/big":   {"body": "x", "repeat": 300000},  body repeated N times
@@ -30,8 +32,10 @@ Routes
      "/plain": {"body": "b", "length": false}, no Content-Length header
      "/hang":  {"hang": true},                 reads the request, never answers
      "/reset": {"reset": true}}                resets the connection at once
-  "status" defaults to 200, the body to empty. Every request is logged to
-  the log file as "METHOD PATH VERSION".
+  "status" defaults to 200, the body to empty; "headers" adds response
+  headers (e.g. {"Location": "/a"} with status 302). Every request is
+  logged to the log file as "METHOD PATH VERSION", then its headers, each
+  on a line of its own indented by two blanks.
 
 ctest fixtures (see test_servers.cmake next to this script)
   quorvin_test_ca_fixtures() and quorvin_test_server(NAME ...) add setup and
@@ -114,12 +118,16 @@ class Handler(BaseHTTPRequestHandler):
                 routes = json.load(f)
         except (OSError, ValueError):
             routes = {}
-        return routes.get(self.path)
+        route = routes.get(self.path)
+        return route if route is not None else routes.get(
+            self.path.split("?")[0])
 
     def do_GET(self):
         if self.log_file:
+            entry = self.requestline + "\n" + "".join(
+                "  %s: %s\n" % header for header in self.headers.items())
             with open(self.log_file, "a", encoding="utf-8") as log:
-                log.write(self.requestline + "\n")
+                log.write(entry)  # one write, so threads do not interleave
         route = self.route()
         if route is None:
             route = {"status": 404, "body": "not found"}
@@ -199,6 +207,15 @@ def listening(port):
         return False
 
 
+def alive(pid):
+    # A zombie counts as gone: nobody may be left to reap it.
+    try:
+        with open("/proc/%d/stat" % pid) as f:
+            return f.read().rsplit(")", 1)[1].split()[0] != "Z"
+    except OSError:
+        return False
+
+
 def stop(pidfile):
     try:
         with open(pidfile) as f:
@@ -207,11 +224,12 @@ def stop(pidfile):
         return
     try:
         os.kill(pid, signal.SIGTERM)
-        for _ in range(50):
-            os.kill(pid, 0)
-            time.sleep(0.1)
     except ProcessLookupError:
         pass
+    for _ in range(100):
+        if not alive(pid):
+            break
+        time.sleep(0.05)
     os.remove(pidfile)
 
 

@@ -119,9 +119,11 @@ HttpResponse get(HINTERNET internet, const std::wstring& url, DWORD flags,
   if (!HttpSendRequestW(request.h, headers, headers ? DWORD(-1) : 0, nullptr,
                         0))
     return response;
-  // A response whose status cannot be read is still a response.
-  response.status = static_cast<int>(
-      std::max<DWORD>(numberHeader(request.h, HTTP_QUERY_STATUS_CODE), 1));
+  // A connection closed without a status line is no response, although
+  // WinINet may report the request as sent.
+  response.status =
+      static_cast<int>(numberHeader(request.h, HTTP_QUERY_STATUS_CODE));
+  if (response.status == 0) return response;
   if (wantBody) response.body = readBody(request.h);
   return response;
 }

@@ -38,11 +38,19 @@ bool writeAll(const wchar_t* path, const std::string& bytes) {
   return CloseHandle(file) && ok;
 }
 
+// A read-only file may not be written; replacing it by renaming would
+// slip past that where the file system allows the rename (Wine does).
+bool isReadOnly(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES &&
+         (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
 }  // namespace
 
 bool Win32System::writeFile(const std::string& path, const std::string& bytes) {
   const std::wstring target = wideFromGbk(path);
-  if (target.empty()) return false;
+  if (target.empty() || isReadOnly(target)) return false;
   const std::wstring folder = folderOf(target);
   wchar_t temp[MAX_PATH];
   if (folder.empty() || !GetTempFileNameW(folder.c_str(), L"qvn", 0, temp))

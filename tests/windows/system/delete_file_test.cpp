@@ -1,0 +1,47 @@
+// deleteFile on real files.
+#include <windows.h>
+
+#include "platform/win32/gbk_wide.h"
+#include "system_test_support.h"
+
+namespace {
+
+using DeleteFileTest = FolderTest;
+
+TEST_F(DeleteFileTest, RemovesTheFileForGood) {
+  makeFile("旧报告.txt");
+  makeFile("奬.txt");
+  EXPECT_TRUE(sys.deleteFile(path("旧报告.txt")));
+  EXPECT_TRUE(sys.deleteFile(path("奬.txt")));
+  EXPECT_EQ(listing(), std::vector<std::string>{});
+}
+
+TEST_F(DeleteFileTest, LeavesAReadOnlyFile) {
+  makeFile("只读.txt", "keep");
+  setReadOnly("只读.txt");
+  EXPECT_FALSE(sys.deleteFile(path("只读.txt")));
+  EXPECT_EQ(contents("只读.txt"), "keep");
+}
+
+TEST_F(DeleteFileTest, LeavesAFileHeldOpenWithoutSharing) {
+  makeFile("使用中.txt", "keep");
+  HANDLE held =
+      CreateFileW(wideFromGbk(path("使用中.txt")).c_str(), GENERIC_READ, 0,
+                  nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  EXPECT_FALSE(sys.deleteFile(path("使用中.txt")));
+  CloseHandle(held);
+  EXPECT_EQ(contents("使用中.txt"), "keep");
+}
+
+TEST_F(DeleteFileTest, RefusesFoldersPatternsAndMissingFiles) {
+  makeFolder("文件夹");
+  makeFile("a.txt");
+  EXPECT_FALSE(sys.deleteFile(path("文件夹")));
+  EXPECT_FALSE(sys.deleteFile(path("*.txt")));
+  EXPECT_FALSE(sys.deleteFile(path("缺少.txt")));
+  EXPECT_FALSE(sys.deleteFile(""));
+  EXPECT_EQ(listing(), (std::vector<std::string>{"a.txt", "文件夹"}));
+}
+
+}  // namespace
