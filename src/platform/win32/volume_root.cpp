@@ -70,6 +70,10 @@ bool isVolumeRoot(const std::wstring& fullPath) {
         isSeparator(rest[3])) {
       rest = rest.substr(4);
       volumeNames = 2;  // server and share
+    } else if (rest.size() >= 11 &&
+               _wcsnicmp(rest.c_str(), L"GLOBALROOT", 10) == 0 &&
+               isSeparator(rest[10])) {
+      volumeNames = 3;  // GLOBALROOT\Device\HarddiskVolume1
     }
   } else if (startsWith(rest, L"\\??\\")) {
     rest = rest.substr(4);

@@ -42,7 +42,8 @@ TEST(IsVolumeRoot, RootsInAnySpelling) {
         L"\\??\\C:\\",
         L"",
         L"\\",
-        L"relative"})
+        L"relative",
+        L"\\\\?\\GLOBALROOT\\Device\\HarddiskVolume1\\"})
     EXPECT_TRUE(isVolumeRoot(root)) << root;
 }
 
@@ -51,7 +52,8 @@ TEST(IsVolumeRoot, FoldersBelowARoot) {
        {L"C:\\x", L"C:\\x\\", L"C:/x", L"C:\\..\\x", L"C:\\x\\y\\..", L"C:\\ x",
         L"C:\\...\\x", L"\\\\server\\share\\x", L"\\\\?\\C:\\x",
         L"\\\\?\\UNC\\server\\share\\x",
-        L"\\\\?\\Volume{12345678-0000-0000-0000-000000000000}\\x"})
+        L"\\\\?\\Volume{12345678-0000-0000-0000-000000000000}\\x",
+        L"\\\\?\\GLOBALROOT\\Device\\HarddiskVolume1\\x"})
     EXPECT_FALSE(isVolumeRoot(folder)) << folder;
 }
 
