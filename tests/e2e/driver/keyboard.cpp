@@ -1,0 +1,51 @@
+// Keys go through the system's input queue (SendInput) to the window in
+// front, so the program sees them exactly as a user's key presses: its
+// message loop, dialog navigation and any key state agree.
+#include "program_driver.h"
+#include "waiting.h"
+
+namespace e2e {
+
+namespace {
+
+INPUT key(WORD virtualKey, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtualKey;
+  input.ki.wScan =
+      static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+
+bool bringToFront(const Program& program) {
+  if (GetForegroundWindow() == program.main) return true;
+  SetForegroundWindow(program.main);
+  return waitUntil([&] { return GetForegroundWindow() == program.main; });
+}
+
+bool send(std::vector<INPUT> inputs) {
+  return SendInput(static_cast<UINT>(inputs.size()), inputs.data(),
+                   sizeof(INPUT)) == inputs.size();
+}
+
+}  // namespace
+
+bool pressKey(const Program& program, WORD virtualKey) {
+  return bringToFront(program) &&
+         send({key(virtualKey, false), key(virtualKey, true)});
+}
+
+bool typeKeys(const Program& program, const std::string& ascii) {
+  if (!bringToFront(program)) return false;
+  std::vector<INPUT> inputs;
+  for (char c : ascii) {
+    const SHORT scan = VkKeyScanW(static_cast<WCHAR>(c));
+    if (scan == -1 || (scan & 0xFF00)) return false;  // no shifted keys
+    inputs.push_back(key(LOBYTE(scan), false));
+    inputs.push_back(key(LOBYTE(scan), true));
+  }
+  return send(inputs);
+}
+
+}  // namespace e2e
