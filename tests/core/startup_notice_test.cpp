@@ -1,0 +1,97 @@
+#include "online/startup_notice.h"
+
+#include "app/startup.h"
+#include "program_fixture.h"
+
+namespace {
+
+const char* const kNotice = "https://notice.test/visit";
+
+class StartupNotice : public ProgramTest {
+ protected:
+  void serve(const std::string& body) { sys.responses[kNotice] = {200, body}; }
+  bool started() { return onMainWindowCreated(p); }
+};
+
+TEST_F(StartupNotice, OpenStatusShowsTheAnnouncementThenRegistersTheDrop) {
+  serve(utf8("<zt>开放</zt><gonggao>新版本\r\n即将发布</gonggao>"));
+  EXPECT_TRUE(started());
+  EXPECT_TEXTS(ui.takeTimeline(), "box Quorvin科技在线公告: 新版本\r\n即将发布",
+               "drop target on", "focus");
+  EXPECT_EQ(ui.boxes[0].kind, kBoxOk);
+  EXPECT_FALSE(sys.ended);
+}
+
+TEST_F(StartupNotice, SuspendedServiceTellsTheUserAndEndsBeforeTheDropTarget) {
+  struct Case {
+    const char* document;
+    const char* firstBox;
+    int kind;
+    const char* announcementBox;
+  };
+  const Case cases[] = {
+      {"<zt>维护</zt>",
+       "box Quorvin科技删除工具正在维护！: "
+       "Quorvin科技正在维护该工具，请查看Quorvin科技在线公告。",
+       kBoxWarning, "box Quorvin科技在线公告: "},
+      {"<gonggao>停止服务</gonggao><zt>停用</zt>",
+       "box Quorvin科技删除工具已停止使用！: "
+       "Quorvin科技已停用该工具，请查看Quorvin科技在线公告。",
+       kBoxError, "box Quorvin科技在线公告: 停止服务"},
+  };
+  for (const Case& c : cases) {
+    FakeToolkit ui;
+    FakeSystem sys;
+    sys.responses[kNotice] = {200, utf8(c.document)};
+    EXPECT_EQ(runProgram(ui, sys), 0);
+    EXPECT_TEXTS(ui.timeline, c.firstBox, c.announcementBox);
+    EXPECT_EQ(ui.boxes[0].kind, c.kind);
+    EXPECT_TRUE(sys.ended);
+    EXPECT_EQ(sys.exitCode, 0);
+    EXPECT_FALSE(ui.shown) << "the window is never shown";
+  }
+}
+
+TEST_F(StartupNotice, AnythingButTheThreeWordsStartsNormally) {
+  for (const char* status :
+       {"<zt>开放 </zt>", "<zt>kaifang</zt>", "<zt></zt>", "no tags"}) {
+    serve(utf8(status));
+    EXPECT_TRUE(runStartupNotice(p)) << utf8(status);
+  }
+  EXPECT_TRUE(ui.boxes.empty());
+  EXPECT_FALSE(sys.ended);
+}
+
+TEST_F(StartupNotice, AnUnusableDocumentIsIgnoredSilently) {
+  const std::string cases[] = {
+      utf8("<zt>维护</zt>") + "\xC2\xA9",      // © is outside GB2312
+      "\xEF\xBB\xBF" + utf8("<zt>维护</zt>"),  // byte-order mark
+      "<zt>\xE7\xBB</zt>",                     // cut-off UTF-8
+      "",
+  };
+  for (const std::string& body : cases) {
+    serve(body);
+    EXPECT_TRUE(runStartupNotice(p));
+  }
+  sys.responses.clear();  // unreachable server
+  EXPECT_TRUE(runStartupNotice(p));
+  EXPECT_TRUE(ui.boxes.empty());
+  EXPECT_FALSE(sys.ended);
+}
+
+TEST_F(StartupNotice, OfflineShowsOneBoxAndStartsNormally) {
+  sys.online = false;
+  serve(utf8("<zt>维护</zt>"));
+  EXPECT_TRUE(started());
+  EXPECT_TEXTS(ui.takeTimeline(), "box 信息：: 请连接互联网以获得最佳体验！",
+               "drop target on", "focus");
+  EXPECT_TRUE(sys.requested.empty());
+}
+
+TEST_F(StartupNotice, AnErrorPageHoldingTheTagsIsReadLikeANotice) {
+  sys.responses[kNotice] = {404, utf8("<gonggao>页面</gonggao>")};
+  EXPECT_TRUE(runStartupNotice(p));
+  EXPECT_TEXT(ui.boxes.at(0).text, "页面");
+}
+
+}  // namespace

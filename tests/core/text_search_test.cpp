@@ -1,0 +1,65 @@
+#include "online/text_search.h"
+
+#include <gtest/gtest.h>
+
+#include "gbk_text.h"
+#include "online/startup_notice.h"
+
+namespace {
+
+TEST(FindText, FindsWholeCharactersOnly) {
+  struct Case {
+    std::string text, tag;
+    int position;
+  };
+  // "\x81<" is one double-byte character whose second byte looks like "<".
+  const Case cases[] = {
+      {"<zt>开放</zt>", "<zt>", 1},
+      {"<zt>开放</zt>", "</zt>", 9},
+      {"公告<zt>", "<zt>", 5},
+      {"\x81<zt>", "<zt>", -1},
+      {"\x81<zt><zt>", "<zt>", 6},
+      {"abc", "x", -1},
+      {"", "<zt>", -1},
+      {"<Zt>", "<zt>", -1},
+      {"ab<z", "<zt>", -1},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(findText(c.text, c.tag), c.position) << utf8(c.text);
+}
+
+TEST(MidText, ClipsAndRefuses) {
+  struct Case {
+    int start, count;
+    const char* result;
+  };
+  const Case cases[] = {
+      {1, 3, "abc"}, {4, 100, "defghijk"}, {11, 1, "k"}, {12, 1, ""},
+      {0, 3, ""},    {-3, 8, ""},          {2, 0, ""},   {2, -1, ""},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(midText("abcdefghijk", c.start, c.count), c.result)
+        << c.start << "," << c.count;
+}
+
+TEST(NoticeField, MissingTagsFollowThePositionArithmetic) {
+  struct Case {
+    std::string document, field;
+  };
+  const Case cases[] = {
+      {"<gonggao>今天\r\n维护</gonggao>", "今天\r\n维护"},
+      {"<gonggao></gonggao>", ""},
+      // No opening tag: position -1 + 9 = 8, so the bytes 8 .. 11.
+      {"abcdefghijk</gonggao>", "hijk"},
+      {"<gonggao>only the opening", ""},
+      {"</gonggao>x<gonggao>", ""},
+      {"", ""},
+  };
+  for (const Case& c : cases)
+    EXPECT_TEXT(noticeField(c.document, "<gonggao>", "</gonggao>"), c.field)
+        << utf8(c.document);
+  // No "<zt>": the value runs from position 3 to the byte before "</zt>".
+  EXPECT_EQ(noticeField("abcdefg</zt>", "<zt>", "</zt>"), "cdefg");
+}
+
+}  // namespace
