@@ -32,8 +32,16 @@ bool send(std::vector<INPUT> inputs) {
 }  // namespace
 
 bool pressKey(const Program& program, WORD virtualKey) {
-  return bringToFront(program) &&
-         send({key(virtualKey, false), key(virtualKey, true)});
+  return pressKeys(program, {virtualKey});
+}
+
+bool pressKeys(const Program& program, std::initializer_list<WORD> keys) {
+  if (!bringToFront(program)) return false;
+  std::vector<INPUT> inputs;
+  for (WORD k : keys) inputs.push_back(key(k, false));
+  for (auto k = std::rbegin(keys); k != std::rend(keys); ++k)
+    inputs.push_back(key(*k, true));
+  return send(inputs);
 }
 
 bool typeKeys(const Program& program, const std::string& ascii) {

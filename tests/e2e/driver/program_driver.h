@@ -37,6 +37,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -58,7 +59,8 @@ std::string utf8(const std::string& gbk);  // for failure messages
 // The exe under test: QUORVIN_E2E_PROGRAM in the environment, else the
 // loopback build this driver was built with.
 std::wstring programPath();
-// A fresh, empty folder under the temp folder, named after `purpose`.
+// A fresh, empty folder under the temp folder, named after `purpose`;
+// removed with its contents when the scenario exe ends.
 std::wstring testFolder(const std::string& purpose);
 // Writes `size` bytes into a new file; its full GBK path, empty on failure.
 std::string makeFile(const std::wstring& folder, const std::string& name,
@@ -131,6 +133,8 @@ bool waitUntilText(HWND window, const std::string& gbkText);
 // Presses and releases a key through the system's input queue, as the user
 // would, with the program's main window in front.
 bool pressKey(const Program& program, WORD virtualKey);
+// Presses the keys in order and releases them in reverse: {VK_MENU, VK_F4}.
+bool pressKeys(const Program& program, std::initializer_list<WORD> keys);
 // Types ASCII characters the same way.
 bool typeKeys(const Program& program, const std::string& ascii);
 
