@@ -22,6 +22,7 @@ if [ -z "${DISPLAY:-}" ]; then
   for n in $(seq 90 120); do
     if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
       Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+      QUORVIN_XVFB_PID=$!
       export DISPLAY=":$n"
       for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
       break
@@ -38,3 +39,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 wineserver -p >/dev/null 2>&1 </dev/null
 wine cmd /c exit >/dev/null 2>&1 </dev/null
+
+# Ends the Wine server of the prefix and the private Xvfb, if one was started.
+quorvin_wine_stop() {
+  wineserver -k >/dev/null 2>&1 || true
+  if [ -n "${QUORVIN_XVFB_PID:-}" ]; then
+    kill "$QUORVIN_XVFB_PID" 2>/dev/null || true
+  fi
+}
