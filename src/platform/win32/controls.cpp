@@ -4,6 +4,9 @@
 // after windows.h, which they need
 #include <commctrl.h>
 
+#include <initializer_list>
+#include <string>
+
 #include "platform/win32/gbk_wide.h"
 #include "platform/win32/toolkit_window.h"
 
@@ -19,9 +22,10 @@ ControlClass classFor(const ControlDefinition& control) {
   switch (control.kind) {
     case ControlKind::Label:
       // SS_NOPREFIX: an "&" in a path is shown, not taken as a mnemonic.
+      // No ellipsis: a caption a few pixels too wide (the About window's
+      // "当前版本：") loses only the blank half of its colon.
       if (control.wordWrap) return {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0};
-      return {WC_STATICW,
-              SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX | SS_ENDELLIPSIS, 0};
+      return {WC_STATICW, SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, 0};
     case ControlKind::Edit:
       return {WC_EDITW, WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL,
               WS_EX_CLIENTEDGE};
@@ -37,22 +41,6 @@ ControlClass classFor(const ControlDefinition& control) {
               WS_EX_CLIENTEDGE};
   }
   return {WC_STATICW, 0, 0};
-}
-
-// The system's message font: what its own dialogs and message boxes use
-// (the theme's UI face, e.g. Microsoft YaHei UI on a Chinese Windows).
-HFONT guiFont() {
-  static HFONT font = [] {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    HFONT made = nullptr;
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics,
-                              0)) {
-      made = CreateFontIndirectW(&metrics.lfMessageFont);
-    }
-    return made ? made : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  }();
-  return font;
 }
 
 int CALLBACK noteFace(const LOGFONTW*, const TEXTMETRICW*, DWORD,
@@ -73,16 +61,55 @@ bool isInstalled(const std::wstring& face, BYTE charset) {
   return found;
 }
 
-// The face asked for when it is installed, else the usual face for Chinese
-// text. Left to the font mapper, a missing face can end up on a fallback
-// font without Latin letters, which would show "Quorvin" as boxes.
-std::wstring chineseFace(const std::wstring& face, BYTE charset) {
-  if (!face.empty() && isInstalled(face, charset)) return face;
-  for (const wchar_t* usual : {L"宋体", L"SimSun", L"Microsoft YaHei UI",
-                               L"Microsoft YaHei", L"WenQuanYi Micro Hei"}) {
-    if (isInstalled(usual, charset)) return usual;
+// The first of the faces that is installed; empty when none is.
+std::wstring chineseFace(std::initializer_list<const wchar_t*> faces) {
+  for (const wchar_t* face : faces) {
+    if (isInstalled(face, GB2312_CHARSET)) return face;
   }
-  return face;
+  return std::wstring();
+}
+
+bool hasChineseGlyphs(const LOGFONTW& face) {
+  HFONT font = CreateFontIndirectW(&face);
+  if (!font) return false;
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  WORD glyph = 0xFFFF;
+  GetGlyphIndicesW(dc, L"删", 1, &glyph, GGI_MARK_NONEXISTING_GLYPHS);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(font);
+  return glyph != 0xFFFF;
+}
+
+// The system's message font: what its own dialogs and message boxes use
+// (Microsoft YaHei UI on a Chinese Windows). A face without Chinese
+// characters of its own (Tahoma, Segoe UI) relies on the system's font
+// links, which are not always there (Wine drops them when the code page
+// changes): then a Chinese face of the same size is used, no smaller than
+// the 12 pixels Chinese characters need.
+HFONT guiFont() {
+  static HFONT font = [] {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics,
+                               &metrics, 0)) {
+      return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    }
+    LOGFONTW face = metrics.lfMessageFont;
+    if (!hasChineseGlyphs(face)) {
+      const std::wstring chinese =
+          chineseFace({L"Microsoft YaHei UI", L"Microsoft YaHei", L"宋体",
+                       L"SimSun", L"WenQuanYi Micro Hei"});
+      if (!chinese.empty()) {
+        lstrcpynW(face.lfFaceName, chinese.c_str(), LF_FACESIZE);
+        if (face.lfHeight < 0 && face.lfHeight > -12) face.lfHeight = -12;
+      }
+    }
+    HFONT made = CreateFontIndirectW(&face);
+    return made ? made : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  }();
+  return font;
 }
 
 // A face of its own; the height is the line's height in pixels, so the
@@ -95,7 +122,16 @@ HFONT definedFont(const FontDefinition& font) {
   face.lfOutPrecision = OUT_TT_PRECIS;
   face.lfQuality = CLEARTYPE_QUALITY;
   face.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  const std::wstring name = chineseFace(wideFromGbk(font.face), face.lfCharSet);
+  // Left to the font mapper, a missing face can end up on a fallback font
+  // without Latin letters, which would show "Quorvin" as boxes: the usual
+  // face for Chinese text stands in (宋体 first, the system's default).
+  std::wstring name = wideFromGbk(font.face);
+  if (name.empty() || !isInstalled(name, face.lfCharSet)) {
+    const std::wstring usual =
+        chineseFace({L"宋体", L"SimSun", L"Microsoft YaHei UI",
+                     L"Microsoft YaHei", L"WenQuanYi Micro Hei"});
+    if (!usual.empty()) name = usual;
+  }
   lstrcpynW(face.lfFaceName, name.c_str(), LF_FACESIZE);
   return CreateFontIndirectW(&face);
 }
@@ -131,6 +167,7 @@ void createControls(ToolkitWindow& window,
                  reinterpret_cast<WPARAM>(fontFor(window, definition)), FALSE);
     if (definition.kind == ControlKind::Edit) {
       SendMessageW(handle, EM_SETLIMITTEXT, 0, 0);  // the system's maximum
+      centreTextVertically(handle);
     }
     window.byName[definition.name] = window.controls.size();
     window.controls.push_back({handle, definition.kind, definition.onEvent});

@@ -4,6 +4,7 @@ add_library(quorvin_win32_toolkit STATIC
   windows.cpp
   keyboard.cpp
   controls.cpp
+  centred_edit.cpp
   control_operations.cpp
   message_box.cpp
   modal_window.cpp

@@ -41,6 +41,8 @@ bool createToolkitWindow(ToolkitWindow& window,
 // Creates the controls in table order; control ids count from 1.
 void createControls(ToolkitWindow& window,
                     const std::vector<ControlDefinition>& definitions);
+// Centres a single-line edit box's text in its height.
+void centreTextVertically(HWND edit);
 // The first visible, enabled tab-stop control, or null.
 HWND firstTabStop(const ToolkitWindow& window);
 // Gives the window's previously focused control (or its first tab stop) the
