@@ -27,7 +27,7 @@ function(quorvin_add_program target)
   add_executable(${target} WIN32 ${win32}/main.cpp ${win32}/resources/quorvin.rc)
   quorvin_endpoints(${target} ${ARGN})
   target_link_libraries(${target} PRIVATE quorvin_win32_toolkit quorvin_win32_system quorvin_core)
-  target_link_options(${target} PRIVATE -static -municode -mwindows)
+  target_link_options(${target} PRIVATE -static -municode -mwindows -s)
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 endfunction()
 
