@@ -1,6 +1,8 @@
 // The toolkit's windows: their class, creation, events, focus and the
 // message loop.
 #include <windows.h>
+// after windows.h, which it needs
+#include <ole2.h>
 
 #include "platform/win32/gbk_wide.h"
 #include "platform/win32/resources/resource_ids.h"
@@ -192,6 +194,7 @@ Win32Toolkit::~Win32Toolkit() {
     if (!window.handle) continue;
     window.onDestroying = nullptr;
     window.endsMessageLoop = false;
+    RevokeDragDrop(window.handle);  // OLE would keep its target otherwise
     DestroyWindow(window.handle);
   }
   if (modalOwner_) DestroyWindow(modalOwner_);

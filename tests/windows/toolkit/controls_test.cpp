@@ -172,4 +172,21 @@ TEST_F(ControlsTest, ControlsSitWhereTheDefinitionPutsThem) {
   }
 }
 
+// Glyphs the control's own font has: Chinese text must not depend on font
+// links, which Wine drops when the code page changes, and a stand-in face
+// for one that is missing must still have Latin letters ("Quorvin").
+TEST_F(ControlsTest, EveryControlsFontDrawsChineseAndLatinItself) {
+  for (const ControlDefinition& c : definition().controls) {
+    HWND h = handle(c.name);
+    HDC dc = GetDC(h);
+    HGDIOBJ old = SelectObject(
+        dc, reinterpret_cast<HGDIOBJ>(SendMessageW(h, WM_GETFONT, 0, 0)));
+    WORD glyphs[4] = {};
+    GetGlyphIndicesW(dc, L"删除Qv", 4, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
+    SelectObject(dc, old);
+    ReleaseDC(h, dc);
+    for (WORD glyph : glyphs) EXPECT_NE(glyph, 0xFFFF) << utf8(c.name);
+  }
+}
+
 }  // namespace

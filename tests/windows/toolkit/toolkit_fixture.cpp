@@ -49,6 +49,8 @@ WindowDefinition ToolkitTest::definition() {
           {"列表框1", K::ListBox, 8, 104, 536, 88, "欢迎使用"},
           {"标签6", K::Label, 8, 140, 200, 40, "自动换行的说明文字", false,
            true, FontDefinition{"", 16, true}},
+          {"标签5", K::Label, 220, 140, 256, 32, "关于Quorvin科技删除工具",
+           false, false, FontDefinition{"楷体", 20, true}},
       },
       [this] { ++destroyings; },
   };
