@@ -1,12 +1,13 @@
 // Drags files onto a point of the screen, as a file manager would, and
 // reports what the drop target answered.
 //
-//   drag_source.exe RESULT_FILE X Y [--shift|--ctrl] PATH...
+//   drag_source.exe RESULT_FILE X Y [--shift] [--ctrl] PATH...
 //
 // It shows a small window in the top-left corner, presses the left button
 // on it (DoDragDrop starts there), moves the mouse in steps to the screen
 // point X,Y and releases. RESULT_FILE then holds one line:
-//   "<DoDragDrop result in hex> <final effect> <last effect offered>"
+//   "<DoDragDrop result in hex> <final effect> <last effect offered>
+//    <key states seen, MK_ flags in hex>"
 // or "no-drag" when the drag never started.
 #include <ole2.h>
 #include <shellapi.h>
@@ -23,7 +24,7 @@ namespace {
 struct Job {
   std::wstring resultFile;
   POINT target{};
-  WORD modifier = 0;  // VK_SHIFT or VK_CONTROL held during the drag
+  std::vector<WORD> heldKeys;  // VK_SHIFT, VK_CONTROL held during the drag
   std::vector<std::wstring> paths;
   HANDLE dragStarted = nullptr;
   HWND window = nullptr;
@@ -57,6 +58,13 @@ void key(WORD virtualKey, bool up) {
   send(input);
 }
 
+// Wine's X11 driver puts the modifier keys back to the X server's state
+// (not pressed) now and then, so held keys are pressed again before every
+// step, as a keyboard's auto-repeat does.
+void holdKeys() {
+  for (WORD held : job.heldKeys) key(held, false);
+}
+
 // The hand on the mouse. OLE's drag loop samples the cursor every 50 ms or
 // so, hence the pauses between steps.
 DWORD WINAPI moveMouse(void*) {
@@ -71,20 +79,22 @@ DWORD WINAPI moveMouse(void*) {
     send(mouse(from, MOUSEEVENTF_LEFTUP));
     return 0;
   }
-  if (job.modifier) key(job.modifier, false);
   const int steps = 12;
   for (int i = 1; i <= steps; ++i) {
     Sleep(60);
+    holdKeys();
     send(mouse({from.x + (job.target.x - from.x) * i / steps,
                 from.y + (job.target.y - from.y) * i / steps},
                0));
   }
   for (int i = 0; i < 4; ++i) {  // let the target see us hover
     Sleep(60);
+    holdKeys();
     send(mouse(job.target, 0));
   }
+  holdKeys();
   send(mouse(job.target, MOUSEEVENTF_LEFTUP));
-  if (job.modifier) key(job.modifier, true);
+  for (WORD held : job.heldKeys) key(held, true);
   return 0;
 }
 
@@ -92,17 +102,19 @@ void drag() {
   SetEvent(job.dragStarted);
   IDataObject* data = newFileListData(job.paths);
   DWORD lastFeedback = 0;
-  IDropSource* source = newMouseDropSource(&lastFeedback);
+  DWORD keysSeen = 0;
+  IDropSource* source = newMouseDropSource(&lastFeedback, &keysSeen);
   DWORD effect = DROPEFFECT_NONE;
   const HRESULT result =
       DoDragDrop(data, source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
   source->Release();
   data->Release();
   char line[64];
-  std::snprintf(line, sizeof line, "%08lx %lu %lu\n",
+  std::snprintf(line, sizeof line, "%08lx %lu %lu %lx\n",
                 static_cast<unsigned long>(result),
                 static_cast<unsigned long>(effect),
-                static_cast<unsigned long>(lastFeedback));
+                static_cast<unsigned long>(lastFeedback),
+                static_cast<unsigned long>(keysSeen));
   writeResult(line);
 }
 
@@ -131,9 +143,9 @@ bool readArguments() {
   for (int i = 4; i < count; ++i) {
     const std::wstring arg = args[i];
     if (arg == L"--shift")
-      job.modifier = VK_SHIFT;
+      job.heldKeys.push_back(VK_SHIFT);
     else if (arg == L"--ctrl")
-      job.modifier = VK_CONTROL;
+      job.heldKeys.push_back(VK_CONTROL);
     else
       job.paths.push_back(arg);
   }
@@ -157,6 +169,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int) {
                                L"drag source", WS_POPUP | WS_VISIBLE, 0, 0, 120,
                                80, nullptr, nullptr, instance, nullptr);
   UpdateWindow(job.window);
+  // Held keys reach the window in front; OLE's drag loop reads them from
+  // this thread's keyboard state.
+  SetForegroundWindow(job.window);
   job.dragStarted = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   SetTimer(job.window, 1, 15000, nullptr);
   CloseHandle(CreateThread(nullptr, 0, moveMouse, nullptr, 0, nullptr));

@@ -96,7 +96,8 @@ class FileListData final : public IDataObject {
 
 class MouseDropSource final : public IDropSource {
  public:
-  explicit MouseDropSource(DWORD* lastFeedback) : lastFeedback_(lastFeedback) {}
+  MouseDropSource(DWORD* lastFeedback, DWORD* keysSeen)
+      : lastFeedback_(lastFeedback), keysSeen_(keysSeen) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     if (iid == IID_IUnknown || iid == IID_IDropSource) {
@@ -116,6 +117,7 @@ class MouseDropSource final : public IDropSource {
 
   HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape,
                                               DWORD keys) override {
+    *keysSeen_ |= keys;
     if (escape) return DRAGDROP_S_CANCEL;
     return (keys & MK_LBUTTON) ? S_OK : DRAGDROP_S_DROP;
   }
@@ -127,6 +129,7 @@ class MouseDropSource final : public IDropSource {
  private:
   ULONG refs_ = 1;
   DWORD* lastFeedback_;
+  DWORD* keysSeen_;
 };
 
 }  // namespace
@@ -135,6 +138,6 @@ IDataObject* newFileListData(const std::vector<std::wstring>& paths) {
   return new FileListData(paths);
 }
 
-IDropSource* newMouseDropSource(DWORD* lastFeedback) {
-  return new MouseDropSource(lastFeedback);
+IDropSource* newMouseDropSource(DWORD* lastFeedback, DWORD* keysSeen) {
+  return new MouseDropSource(lastFeedback, keysSeen);
 }

@@ -11,5 +11,6 @@
 
 IDataObject* newFileListData(const std::vector<std::wstring>& paths);
 
-// `lastFeedback` receives the effect the target offered last.
-IDropSource* newMouseDropSource(DWORD* lastFeedback);
+// `lastFeedback` receives the effect the target offered last; `keysSeen`
+// gathers the key states OLE reported while dragging (MK_SHIFT, ...).
+IDropSource* newMouseDropSource(DWORD* lastFeedback, DWORD* keysSeen);

@@ -42,13 +42,15 @@ Drop::~Drop() {
 }
 
 bool startDrop(Drop& drop, const Program& program,
-               const std::vector<std::string>& gbkPaths, POINT at) {
+               const std::vector<std::string>& gbkPaths, POINT at, int keys) {
   ClientToScreen(program.main, &at);
   drop.resultFile = resultFileName();
   const std::wstring exe = dragSourcePath();
   std::wstring commandLine = quoted(exe) + L" " + quoted(drop.resultFile) +
                              L" " + std::to_wstring(at.x) + L" " +
                              std::to_wstring(at.y);
+  if (keys & kShift) commandLine += L" --shift";
+  if (keys & kCtrl) commandLine += L" --ctrl";
   for (const std::string& path : gbkPaths)
     commandLine += L" " + quoted(wide(path));
   STARTUPINFOW startup{};
@@ -65,8 +67,9 @@ DropResult waitForDrop(Drop& drop) {
     return result;
   FILE* in = _wfopen(drop.resultFile.c_str(), L"rb");
   if (!in) return result;
-  unsigned long hr = 0, effect = 0, offered = 0;
-  if (std::fscanf(in, "%lx %lu %lu", &hr, &effect, &offered) == 3) {
+  unsigned long hr = 0, effect = 0, offered = 0, keys = 0;
+  if (std::fscanf(in, "%lx %lu %lu %lx", &hr, &effect, &offered, &keys) == 4) {
+    result.keysSeen = keys;
     result.finished = true;
     result.result = static_cast<HRESULT>(hr);
     result.dropped =
@@ -79,9 +82,10 @@ DropResult waitForDrop(Drop& drop) {
 }
 
 DropResult dropFiles(const Program& program,
-                     const std::vector<std::string>& gbkPaths, POINT at) {
+                     const std::vector<std::string>& gbkPaths, POINT at,
+                     int keys) {
   Drop drop;
-  if (!startDrop(drop, program, gbkPaths, at)) return {};
+  if (!startDrop(drop, program, gbkPaths, at, keys)) return {};
   return waitForDrop(drop);
 }
 

@@ -1,7 +1,15 @@
 // Drives the real quorvin-delete.exe from a second process, as a user would.
 //
 // A scenario is a gtest exe run under Wine in the program's own prefix (and
-// on its virtual desktop). Typical use:
+// on its virtual desktop). Add one in a CMakeLists.txt under tests/e2e/:
+//
+//   add_executable(e2e_deletion manual_deletion_test.cpp ...)
+//   quorvin_e2e_scenarios(e2e_deletion)  # links this driver and gtest_main,
+//                                        # runs under both locales
+//
+// started_program.h has the usual starting point (a fixture that starts the
+// program from a folder of its own, answers the offline box and waits for
+// the main window); text_expectations.h has EXPECT_TEXT. By hand:
 //
 //   e2e::Program program;
 //   ASSERT_TRUE(e2e::start(program, e2e::testFolder("start")));
@@ -93,6 +101,10 @@ void closeMainWindow(const Program& program);
 // Returns once the program has handled every message posted to it so far.
 bool settle(const Program& program);
 
+// A visible top-level window of the program with this title (the About
+// window is titled "关于"), once there is one.
+HWND waitForWindow(const Program& program, const std::string& gbkTitle);
+
 // ---- Controls -------------------------------------------------------------
 HWND control(const Program& program, const std::string& name);  // main
 HWND control(HWND aboutWindow, const std::string& name);        // About
@@ -179,14 +191,19 @@ struct DropResult {
   HRESULT result = 0;  // what DoDragDrop returned
   DWORD effect = 0;    // the effect the source was told at the end
   DWORD offered = 0;   // the effect the target offered while hovering
+  DWORD keysSeen = 0;  // MK_SHIFT, MK_CONTROL: the keys OLE saw held
 };
+// Keys held while the mouse moves and is released over the target.
+enum DropKeys { kNoKeys = 0, kShift = 1, kCtrl = 2 };
 // Starts dragging `gbkPaths` onto the main window's client point `at`; the
 // drop handler may open boxes, so answer them before waitForDrop.
 bool startDrop(Drop& drop, const Program& program,
-               const std::vector<std::string>& gbkPaths, POINT at);
+               const std::vector<std::string>& gbkPaths, POINT at,
+               int keys = kNoKeys);
 DropResult waitForDrop(Drop& drop);
 // Both in one, for drops that open no box.
 DropResult dropFiles(const Program& program,
-                     const std::vector<std::string>& gbkPaths, POINT at);
+                     const std::vector<std::string>& gbkPaths, POINT at,
+                     int keys = kNoKeys);
 
 }  // namespace e2e

@@ -17,14 +17,14 @@ bool belongsTo(HWND window, const Program& program) {
   return pid == program.process.dwProcessId;
 }
 
-struct MainWindowSearch {
+struct WindowSearch {
   const Program* program;
   std::wstring title;
   HWND found;
 };
 
-BOOL CALLBACK checkMainWindow(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<MainWindowSearch*>(param);
+BOOL CALLBACK checkWindow(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<WindowSearch*>(param);
   if (!belongsTo(window, *search->program) || !IsWindowVisible(window))
     return TRUE;
   if (wide(text(window)) != search->title) return TRUE;
@@ -55,9 +55,18 @@ bool start(Program& program, const std::wstring& workingFolder,
 }
 
 HWND findMainWindow(const Program& program) {
-  MainWindowSearch search{&program, wide(kMainTitle), nullptr};
-  EnumWindows(checkMainWindow, reinterpret_cast<LPARAM>(&search));
+  WindowSearch search{&program, wide(kMainTitle), nullptr};
+  EnumWindows(checkWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+HWND waitForWindow(const Program& program, const std::string& gbkTitle) {
+  WindowSearch search{&program, wide(gbkTitle), nullptr};
+  return waitUntil([&] {
+    search.found = nullptr;
+    EnumWindows(checkWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  });
 }
 
 HWND waitForMainWindow(Program& program) {
