@@ -1,0 +1,13 @@
+// Unix symbolic links made from a scenario: under Wine they stand for the
+// junctions and folder links a user's disk may hold.
+#pragma once
+
+#include <string>
+
+namespace e2e {
+
+// Makes `link` (a GBK Windows path) a Unix link to the folder `target`,
+// with `ln -s`; false if the link did not appear.
+bool makeUnixLink(const std::string& target, const std::string& link);
+
+}  // namespace e2e
