@@ -22,8 +22,10 @@
 //   e2e::click(program, "按钮1");                  // posted: never blocks
 //   e2e::Box confirm = e2e::waitForBox(program);
 //   e2e::answer(confirm, IDOK);
-//   e2e::settle(program);                          // every posted message
-//   handled EXPECT_TEXT(e2e::text(program, "标签2"), "...");
+//   e2e::settle(program);                          // all posted handled
+//   EXPECT_TEXT(e2e::text(program, "标签2"), "...");
+//   e2e::DropResult drop = e2e::dropFiles(program, {file}, POINT{276, 148});
+//   EXPECT_TRUE(drop.dropped);                     // client point: the list
 //
 // Rules of the driver:
 // - Every text in and out is a GBK byte string, like the program's own
@@ -39,6 +41,9 @@
 // - Every wait polls until its condition holds or kPatience has passed; a
 //   failed wait returns an empty result and the test fails on it, never
 //   hangs. Nothing sleeps for a fixed time.
+// - Keys and drags go through the system's input queue (SendInput) to the
+//   window in front, like a user's; they need the prefix's virtual desktop
+//   to themselves, so scenarios run one at a time (RUN_SERIAL).
 // - A Program ends its process (and a Drop its drag source) when it goes
 //   out of scope, so a failed test leaves nothing running.
 #pragma once
