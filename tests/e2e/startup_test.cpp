@@ -163,6 +163,57 @@ TEST_F(StartedProgram, LooksRelativePathsUpInItsOwnFolder) {
   EXPECT_TEXT(e2e::text(program, "标签4"), "文件大小：0KB");
 }
 
+// However the offline box is closed, the program goes on to its window.
+enum class BoxClosing { OkButton, Esc, CloseButton };
+
+class OfflineBox : public testing::TestWithParam<BoxClosing> {};
+
+TEST_P(OfflineBox, ClosedAnyWayLeadsToTheWindow) {
+  e2e::Program program;
+  ASSERT_TRUE(e2e::start(program, e2e::testFolder("offline")));
+  const e2e::Box box = e2e::waitForBox(program);
+  ASSERT_TRUE(box);
+  switch (GetParam()) {
+    case BoxClosing::OkButton:
+      ASSERT_TRUE(e2e::answer(box, IDOK));
+      break;
+    case BoxClosing::Esc:
+      ASSERT_TRUE(e2e::escapeBox(box));
+      break;
+    case BoxClosing::CloseButton:
+      ASSERT_TRUE(e2e::closeBox(box));
+      break;
+  }
+  ASSERT_TRUE(e2e::waitForMainWindow(program));
+  EXPECT_FALSE(e2e::openBox(program));
+  EXPECT_TEXT(e2e::text(program, "标签2"), "开始删除吧！");
+}
+
+const char* boxClosingName(BoxClosing closing) {
+  switch (closing) {
+    case BoxClosing::OkButton:
+      return "OkButton";
+    case BoxClosing::Esc:
+      return "Esc";
+    case BoxClosing::CloseButton:
+      return "CloseButton";
+  }
+  return "Unknown";
+}
+
+void PrintTo(BoxClosing closing, std::ostream* out) {
+  *out << boxClosingName(closing);
+}
+
+std::string boxTestName(const testing::TestParamInfo<BoxClosing>& info) {
+  return boxClosingName(info.param);
+}
+
+INSTANTIATE_TEST_SUITE_P(ByEveryWay, OfflineBox,
+                         testing::Values(BoxClosing::OkButton, BoxClosing::Esc,
+                                         BoxClosing::CloseButton),
+                         boxTestName);
+
 // Every way of closing the window ends the program with exit code 0.
 enum class Closing { EscInPathBox, CloseButton, AltF4 };
 

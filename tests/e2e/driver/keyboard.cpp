@@ -18,10 +18,10 @@ INPUT key(WORD virtualKey, bool up) {
   return input;
 }
 
-bool bringToFront(const Program& program) {
-  if (GetForegroundWindow() == program.main) return true;
-  SetForegroundWindow(program.main);
-  return waitUntil([&] { return GetForegroundWindow() == program.main; });
+bool bringToFront(HWND window) {
+  if (GetForegroundWindow() == window) return true;
+  SetForegroundWindow(window);
+  return waitUntil([&] { return GetForegroundWindow() == window; });
 }
 
 bool send(std::vector<INPUT> inputs) {
@@ -36,7 +36,11 @@ bool pressKey(const Program& program, WORD virtualKey) {
 }
 
 bool pressKeys(const Program& program, std::initializer_list<WORD> keys) {
-  if (!bringToFront(program)) return false;
+  return pressKeysIn(program.main, keys);
+}
+
+bool pressKeysIn(HWND window, std::initializer_list<WORD> keys) {
+  if (!bringToFront(window)) return false;
   std::vector<INPUT> inputs;
   for (WORD k : keys) inputs.push_back(key(k, false));
   for (auto k = std::rbegin(keys); k != std::rend(keys); ++k)
@@ -45,7 +49,7 @@ bool pressKeys(const Program& program, std::initializer_list<WORD> keys) {
 }
 
 bool typeKeys(const Program& program, const std::string& ascii) {
-  if (!bringToFront(program)) return false;
+  if (!bringToFront(program.main)) return false;
   std::vector<INPUT> inputs;
   for (char c : ascii) {
     const SHORT scan = VkKeyScanW(static_cast<WCHAR>(c));

@@ -31,6 +31,11 @@ bool hasButton(HWND box, int id) {
   return button && IsWindowVisible(button);
 }
 
+bool gone(const Box& box) {
+  return waitUntil(
+      [&] { return !IsWindow(box.window) || !IsWindowVisible(box.window); });
+}
+
 Box describe(HWND window) {
   Box box;
   if (!window) return box;
@@ -83,8 +88,17 @@ bool answer(const Box& box, int buttonId) {
   if (!box.window) return false;
   PostMessageW(box.window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(box.window, buttonId)));
-  return waitUntil(
-      [&] { return !IsWindow(box.window) || !IsWindowVisible(box.window); });
+  return gone(box);
+}
+
+bool closeBox(const Box& box) {
+  if (!box.window) return false;
+  PostMessageW(box.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  return gone(box);
+}
+
+bool escapeBox(const Box& box) {
+  return box.window && pressKeysIn(box.window, {VK_ESCAPE}) && gone(box);
 }
 
 }  // namespace e2e

@@ -152,6 +152,8 @@ bool waitUntilText(HWND window, const std::string& gbkText);
 bool pressKey(const Program& program, WORD virtualKey);
 // Presses the keys in order and releases them in reverse: {VK_MENU, VK_F4}.
 bool pressKeys(const Program& program, std::initializer_list<WORD> keys);
+// The same with `window` (a box, the About window) brought to the front.
+bool pressKeysIn(HWND window, std::initializer_list<WORD> keys);
 // Types ASCII characters the same way.
 bool typeKeys(const Program& program, const std::string& ascii);
 
@@ -175,6 +177,10 @@ Box waitForBox(const Program& program);
 Box openBox(const Program& program);
 // Chooses a button (IDOK, IDCANCEL) and waits until the box has gone.
 bool answer(const Box& box, int buttonId);
+// Closes the box with its title bar's close button; waits until it has gone.
+bool closeBox(const Box& box);
+// Presses Esc in the box; waits until it has gone.
+bool escapeBox(const Box& box);
 
 // ---- Dropping files -------------------------------------------------------
 // A drag from a second process (the drag source exe) onto the main window,
