@@ -1,16 +1,26 @@
 #include "copied_program.h"
 
+#include "waiting.h"
+
 void CopiedProgram::SetUp() {
   programFolder = e2e::testFolder("程序");
   workFolder = e2e::testFolder("删除");
   const std::wstring exe = programFolder + L"\\quorvin-delete.exe";
   ASSERT_TRUE(CopyFileW(e2e::programPath().c_str(), exe.c_str(), TRUE));
   ASSERT_TRUE(e2e::start(program, workFolder, exe));
-  const e2e::Box offline = e2e::waitForBox(program);
-  ASSERT_TRUE(offline) << "no box at start-up";
-  ASSERT_TEXT(offline.text, "请连接互联网以获得最佳体验！");
-  ASSERT_TRUE(e2e::answer(offline, IDOK));
+  // With no server the offline notice comes first (the start-up scenarios
+  // check it); a loopback server left by another run may send its notice
+  // instead. Whatever the box, it is answered.
+  for (int boxes = 0; boxes < 3; ++boxes) {
+    const bool shown = e2e::waitUntil(
+        [&] { return e2e::openBox(program) || e2e::findMainWindow(program); });
+    ASSERT_TRUE(shown) << "neither a box nor the main window at start-up";
+    const e2e::Box box = e2e::openBox(program);
+    if (!box) break;
+    ASSERT_TRUE(e2e::answer(box, IDOK));
+  }
   ASSERT_TRUE(e2e::waitForMainWindow(program)) << "no main window";
+  ASSERT_FALSE(e2e::openBox(program));
   ASSERT_TRUE(e2e::settle(program));
 }
 
