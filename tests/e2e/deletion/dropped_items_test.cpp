@@ -82,4 +82,63 @@ TEST_F(DroppedItems, TwoFilesAndAFolderInMultiItemMode) {
   EXPECT_FALSE(e2e::isTopmost(program.main));
 }
 
+// A failed item costs one box, which holds the drop until answered; the
+// next item is still deleted and gets the first number.
+TEST_F(DroppedItems, MultiItemModeGoesOnAfterAFailedItem) {
+  e2e::click(program, "选择框3");
+  const e2e::Box question = e2e::waitForBox(program);
+  ASSERT_TRUE(question);
+  close(question, IDOK);
+  const std::string stuck = makeReadOnlyFile("只读的.txt", 1024);
+  const std::string file = makeFile("能删的.txt", 5120);
+
+  e2e::Drop drop;
+  ASSERT_TRUE(e2e::startDrop(drop, program, {stuck, file}, overTheList()));
+  const e2e::Box failed = e2e::waitForBox(program);
+  ASSERT_TRUE(failed);
+  EXPECT_TEXT(failed.text, "删除失败！");
+  EXPECT_TEXT(failed.title, "信息：");
+  EXPECT_EQ(failed.icon, e2e::BoxIcon::None);
+  EXPECT_TRUE(e2e::exists(file)) << "not before the box is answered";
+  ASSERT_TRUE(e2e::answer(failed, IDOK));
+  expectDroppedWithoutMove(e2e::waitForDrop(drop));
+  ASSERT_TRUE(e2e::settle(program));
+
+  EXPECT_FALSE(e2e::openBox(program));
+  EXPECT_TRUE(e2e::exists(stuck));
+  EXPECT_FALSE(e2e::exists(file));
+  const std::vector<std::string> shown = e2e::listItems(program, "列表框1");
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_TEXT(shown[1], "删除失败！" + stuck);
+  EXPECT_TEXT(shown[2], "删除成功！（1）文件：" + file + "——文件大小：5KB");
+  EXPECT_TEXT(e2e::text(program, "标签5"), "合计清理大小（约）：5KB");
+  EXPECT_TEXT(e2e::text(program, "标签3"), "当前已删除：1个文件，0个目录");
+}
+
+// In single mode several items make one text that names no path: the
+// missing-target box, one line with the joined text, and nothing deleted.
+TEST_F(DroppedItems, SeveralItemsInSingleModeAreOneMissingTarget) {
+  const std::string first = makeFile("甲.txt", 100);
+  const std::string second = makeFile("乙.txt", 100);
+
+  e2e::Drop drop;
+  ASSERT_TRUE(e2e::startDrop(drop, program, {first, second}, overTheList()));
+  const e2e::Box missing = e2e::waitForBox(program);
+  ASSERT_TRUE(missing);
+  EXPECT_TEXT(missing.text, "未发现删除对象");
+  EXPECT_TEXT(missing.title, "错误的删除");
+  EXPECT_EQ(missing.icon, e2e::BoxIcon::Error);
+  ASSERT_TRUE(e2e::answer(missing, IDOK));
+  expectDroppedWithoutMove(e2e::waitForDrop(drop));
+  ASSERT_TRUE(e2e::settle(program));
+
+  const std::string line =
+      "删除失败！未发现" + first + "\r\n" + second + "\r\n";
+  EXPECT_TEXT(e2e::text(program, "标签2"), line);
+  EXPECT_TEXT(lastLogLine(), line);
+  EXPECT_TRUE(e2e::exists(first));
+  EXPECT_TRUE(e2e::exists(second));
+  EXPECT_TEXT(e2e::text(program, "标签3"), "当前已删除：0个文件，0个目录");
+}
+
 }  // namespace

@@ -32,16 +32,16 @@ std::string beforeLineEnd(const std::string& text, size_t from = 0) {
   return text.substr(from, text.find("\r\n", from) - from);
 }
 
-// The first two lines and the last line, for a person to compare with the
+// The first two lines and the last two, for a person to compare with the
 // record's description.
 void printRecord(const std::string& name, const std::string& record) {
   const size_t second = record.find("\r\n") + 2;
   const size_t third = record.find("\r\n", second) + 2;
-  const size_t last = record.rfind("\r\n") + 2;
+  const size_t last = record.rfind("\r\n", record.rfind("\r\n") - 1) + 2;
   std::cout << "[ record   ] " << e2e::utf8(name) << ", " << record.size()
             << " bytes\n[ record   ] first two lines:\n"
             << e2e::hexDump(record.substr(0, third))
-            << "[ record   ] last line:\n"
+            << "[ record   ] last two lines:\n"
             << e2e::hexDump(record.substr(last), last);
 }
 
