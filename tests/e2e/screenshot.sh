@@ -19,7 +19,7 @@ export QUORVIN_E2E_PROGRAM
 answer=$out/window-tool.txt
 wine "$tool" show </dev/null >"$answer" 2>/dev/null || true
 place=$(tr -d '\r' <"$answer")
-if ! read -r x y width height <<<"$place" || [ -z "${height:-}" ]; then
+if ! read -r x y width height pid <<<"$place" || [ -z "${pid:-}" ]; then
   echo "the main window did not show (window tool said: '$place')" >&2
   exit 1
 fi
@@ -45,7 +45,7 @@ import -display "$(desktop_display)" -window root "$out/desktop.png"
 convert "$out/desktop.png" -crop "${width}x${height}+${x}+${y}" +repage \
   "$out/main-window.png"
 
-wine "$tool" close </dev/null >"$answer" 2>/dev/null || true
+wine "$tool" close "$pid" </dev/null >"$answer" 2>/dev/null || true
 code=$(tr -d '\r' <"$answer")
 rm -f "$answer"
 echo "screenshot: $out/main-window.png (whole desktop: $out/desktop.png)"

@@ -1,12 +1,14 @@
 // The driver for shell scripts (the screenshot):
-//   e2e_window_tool show   starts the program in a fresh folder, answers its
-//                          start-up boxes with OK, waits for the main window
-//                          and leaves the program running; prints the
-//                          window's outer place as "X Y WIDTH HEIGHT".
-//   e2e_window_tool close  closes the main window as its close button does
-//                          and waits for the program to end; prints its exit
-//                          code.
+//   e2e_window_tool show       starts the program in a fresh folder, answers
+//                              its start-up boxes with OK, waits for the main
+//                              window and leaves the program running; prints
+//                              "X Y WIDTH HEIGHT PID": the window's outer
+//                              place and the program's process id.
+//   e2e_window_tool close PID  closes that program's main window as its
+//                              close button does and waits for the program
+//                              to end; prints its exit code.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "program_driver.h"
@@ -25,8 +27,9 @@ int show() {
   if (!e2e::waitForMainWindow(program)) return 3;
   e2e::settle(program);  // its queue has run dry: painting comes next
   const e2e::Place place = e2e::windowPlace(program.main);
-  std::printf("%d %d %d %d\n", place.left, place.top, place.width,
-              place.height);
+  std::printf("%d %d %d %d %lu\n", place.left, place.top, place.width,
+              place.height,
+              static_cast<unsigned long>(program.process.dwProcessId));
   // Leave it running: let go of the process without ending it.
   CloseHandle(program.process.hThread);
   CloseHandle(program.process.hProcess);
@@ -34,24 +37,19 @@ int show() {
   return 0;
 }
 
-int close() {
-  HWND main =
-      FindWindowW(nullptr, e2e::wide("Quorvin科技文件/夹删除工具V2.5").c_str());
-  if (!main) return 2;
-  DWORD pid = 0;
-  GetWindowThreadProcessId(main, &pid);
-  HANDLE process = OpenProcess(
+int close(DWORD pid) {
+  e2e::Program program;  // borrows the running program; ends it on failure
+  program.process.dwProcessId = pid;
+  program.process.hProcess = OpenProcess(
       SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE,
       FALSE, pid);
+  if (!program.process.hProcess) return 2;
+  HWND main = e2e::findMainWindow(program);
+  if (!main) return 2;
   PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
-  if (WaitForSingleObject(process, 20000) != WAIT_OBJECT_0) {
-    TerminateProcess(process, 1);
-    return 3;
-  }
-  DWORD code = 0;
-  GetExitCodeProcess(process, &code);
-  std::printf("%lu\n", static_cast<unsigned long>(code));
-  CloseHandle(process);
+  const std::optional<DWORD> code = e2e::waitForExit(program);
+  if (!code) return 3;
+  std::printf("%lu\n", static_cast<unsigned long>(*code));
   return 0;
 }
 
@@ -59,7 +57,8 @@ int close() {
 
 int main(int argc, char** argv) {
   if (argc == 2 && !std::strcmp(argv[1], "show")) return show();
-  if (argc == 2 && !std::strcmp(argv[1], "close")) return close();
-  std::fputs("usage: e2e_window_tool show|close\n", stderr);
+  if (argc == 3 && !std::strcmp(argv[1], "close"))
+    return close(static_cast<DWORD>(std::strtoul(argv[2], nullptr, 10)));
+  std::fputs("usage: e2e_window_tool show | close PID\n", stderr);
   return 1;
 }
