@@ -24,6 +24,17 @@ class FolderLinks : public CopiedProgram {
     emptyOutside = makeFolder("空的外面");
   }
 
+  // The links go, so the work folder can be removed when the run ends.
+  void TearDown() override {
+    for (const std::string& link : links)
+      EXPECT_TRUE(e2e::removeUnixLink(link)) << e2e::utf8(link);
+  }
+
+  bool makeLink(const std::string& target, const std::string& link) {
+    links.push_back(link);
+    return e2e::makeUnixLink(target, link);
+  }
+
   void expectOutsideUntouched() {
     EXPECT_TRUE(e2e::exists(outside));
     for (const std::string& file : outsideFiles)
@@ -51,6 +62,7 @@ class FolderLinks : public CopiedProgram {
   std::string outside;
   std::vector<std::string> outsideFiles;
   std::string emptyOutside;
+  std::vector<std::string> links;
 };
 
 TEST_F(FolderLinks, DeletingAFolderNeverReachesThroughALinkInside) {
@@ -59,8 +71,8 @@ TEST_F(FolderLinks, DeletingAFolderNeverReachesThroughALinkInside) {
   const std::string own[] = {
       makeFile("带链接的目录\\自己的.txt", 3000),
       makeFile("带链接的目录\\子目录\\自己的2.txt", 3000)};
-  ASSERT_TRUE(e2e::makeUnixLink(outside, folder + "\\链接"));
-  ASSERT_TRUE(e2e::makeUnixLink(emptyOutside, folder + "\\子目录\\空链接"));
+  ASSERT_TRUE(makeLink(outside, folder + "\\链接"));
+  ASSERT_TRUE(makeLink(emptyOutside, folder + "\\子目录\\空链接"));
   ASSERT_TRUE(e2e::exists(folder + "\\链接\\子\\也重要.txt"));
   typePath(folder);
 
@@ -78,7 +90,7 @@ TEST_F(FolderLinks, DeletingAFolderNeverReachesThroughALinkInside) {
 // but never what it points to.
 TEST_F(FolderLinks, DeletingALinkLeavesItsTargetAlone) {
   const std::string link = workPath("指向外面的链接");
-  ASSERT_TRUE(e2e::makeUnixLink(outside, link));
+  ASSERT_TRUE(makeLink(outside, link));
   typePath(link);
 
   const e2e::Box result = deleteConfirmed();

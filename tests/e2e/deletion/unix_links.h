@@ -9,5 +9,8 @@ namespace e2e {
 // Makes `link` (a GBK Windows path) a Unix link to the folder `target`,
 // with `ln -s`; false if the link did not appear.
 bool makeUnixLink(const std::string& target, const std::string& link);
+// Removes the link itself (`rm`, never recursive), also when it dangles, so
+// the folder holding it can go; false if that could not be confirmed.
+bool removeUnixLink(const std::string& link);
 
 }  // namespace e2e
