@@ -82,6 +82,33 @@ TEST_F(DroppedItems, TwoFilesAndAFolderInMultiItemMode) {
   EXPECT_FALSE(e2e::isTopmost(program.main));
 }
 
+// Multi-item mode with auto delete taken back: a drop changes nothing.
+TEST_F(DroppedItems, MultiItemModeWithoutAutoDeleteDoesNothing) {
+  e2e::click(program, "选择框3");
+  const e2e::Box question = e2e::waitForBox(program);
+  ASSERT_TRUE(question);
+  close(question, IDOK);
+  e2e::click(program, "选择框1");
+  ASSERT_TRUE(e2e::settle(program));
+  ASSERT_FALSE(e2e::isChecked(program, "选择框1"));
+  ASSERT_TRUE(e2e::isChecked(program, "选择框3"));
+  const std::string file = makeFile("不该删.txt", 12288);
+  const std::string folder = makeFolder("不该删的目录");
+
+  expectDroppedWithoutMove(
+      e2e::dropFiles(program, {file, folder}, overTheList()));
+  ASSERT_TRUE(e2e::settle(program));
+
+  EXPECT_FALSE(e2e::openBox(program));
+  EXPECT_TRUE(e2e::exists(file));
+  EXPECT_TRUE(e2e::exists(folder));
+  EXPECT_TEXT(e2e::text(program, "编辑框1"), "");
+  EXPECT_TEXT(e2e::text(program, "标签2"), "开始删除吧！");
+  EXPECT_TEXT(e2e::text(program, "标签4"), "文件大小（约）：0B");
+  EXPECT_TEXT(e2e::text(program, "标签3"), "当前已删除：0个文件，0个目录");
+  EXPECT_EQ(e2e::listCount(program, "列表框1"), 1);
+}
+
 // A failed item costs one box, which holds the drop until answered; the
 // next item is still deleted and gets the first number.
 TEST_F(DroppedItems, MultiItemModeGoesOnAfterAFailedItem) {
