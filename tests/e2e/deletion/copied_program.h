@@ -1,8 +1,8 @@
 // A scenario's starting point: a copy of the program in a folder of its own
 // (records are written next to the program, so they land where the scenario
-// can read them and are removed with the folder), started, its offline
-// notice answered and its main window shown; and a second folder for the
-// files and folders to delete.
+// can read them and are removed with the folder), started, its start-up
+// box answered (the offline notice when no server runs) and its main window
+// shown; and a second folder for the files and folders to delete.
 #pragma once
 
 #include <gtest/gtest.h>
