@@ -72,11 +72,18 @@ fi
 if [ -z "$dir" ]; then
   if [ -d /dev/shm ] && [ -w /dev/shm ]; then dir=/dev/shm; else dir=${TMPDIR:-/tmp}; fi
 fi
+own_prefix=0 xvfb_pid=""
+finish() {
+  # Only the folder this run made, never anything above it.
+  case "$work" in */quorvin-bench.*) rm -rf -- "$work" ;; esac
+  [ "$own_prefix" = 1 ] && wineserver -k >/dev/null 2>&1 || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+}
 work=$(mktemp -d "$dir/quorvin-bench.XXXXXX")
+trap finish EXIT
 tree=$work/tree
 results=$work/results.txt
 
-own_prefix=0
 if [ -z "${WINEPREFIX:-}" ]; then
   export WINEPREFIX=$root/build/bench-wine-prefix
   own_prefix=1
@@ -88,16 +95,7 @@ set +eu
 # shellcheck source=../scripts/wine-env.sh
 source "$root/scripts/wine-env.sh"
 set -eu
-xvfb_pid=""
 [ -z "$display_before" ] && xvfb_pid=${!:-}
-
-finish() {
-  # Only the folder this run made, never anything above it.
-  case "$work" in */quorvin-bench.*) rm -rf -- "$work" ;; esac
-  [ "$own_prefix" = 1 ] && wineserver -k >/dev/null 2>&1 || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-}
-trap finish EXIT
 
 windows_tree="$(winepath -w "$work" 2>/dev/null)\\tree"
 # The exes get the Windows name: it must name this run's folder and no other.
