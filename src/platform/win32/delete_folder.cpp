@@ -66,9 +66,39 @@ bool mayDeleteAsFolder(const std::wstring& path) {
   return !rest.empty() && !isBareDrive(rest) && !isVolumeRoot(fullPathOf(rest));
 }
 
+namespace {
+
+enum class Target { Folder, RemovableLink, Link };
+
+// What the path itself names. A link typed or dropped as the target must go
+// as a link: walking it would empty the folder it points to.
+Target targetKind(const std::wstring& path, const FolderCalls& calls) {
+  std::wstring itself = path;
+  while (itself.size() > 1 && (itself.back() == L'\\' || itself.back() == L'/'))
+    itself.pop_back();
+  if (itself.find_first_of(L"*?") != std::wstring::npos) return Target::Folder;
+  WIN32_FIND_DATAW entry;
+  HANDLE search = calls.findFirst(itself.c_str(), &entry);
+  if (search == INVALID_HANDLE_VALUE) return Target::Folder;
+  calls.findClose(search);
+  if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+    return Target::Folder;
+  return isRemovableLink(entry) ? Target::RemovableLink : Target::Link;
+}
+
+}  // namespace
+
 bool deleteFolderWith(std::wstring path, const FolderCalls& calls) {
   if (!mayDeleteAsFolder(path)) return false;
   path.erase(0, path.find_first_not_of(L' '));
+  switch (targetKind(path, calls)) {
+    case Target::RemovableLink:
+      return calls.removeDirectory(path.c_str()) != FALSE;
+    case Target::Link:
+      return false;
+    case Target::Folder:
+      break;
+  }
   emptyFolder(path, calls);
   return calls.removeDirectory(path.c_str()) != FALSE;
 }

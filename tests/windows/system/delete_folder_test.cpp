@@ -83,4 +83,23 @@ TEST_F(DeleteFolderTest, NeverDeletesThroughALinkedFolder) {
   EXPECT_FALSE(present("目录\\空目录"));
 }
 
+TEST_F(DeleteFolderTest, ALinkGivenAsTheFolderLeavesItsTargetAlone) {
+  makeFolder("外面");
+  makeFile("外面\\重要.txt", "keep");
+  makeFolder("空的外面");
+  ASSERT_EQ(
+      runUnix("ln -s '" + unixPath("外面") + "' '" + unixPath("链接") + "'"),
+      0);
+  ASSERT_EQ(runUnix("ln -s '" + unixPath("空的外面") + "' '" +
+                    unixPath("空链接") + "'"),
+            0);
+  for (const char* link : {"链接", "链接\\", "空链接"}) {
+    // Wine cannot remove a Unix link as a link: it stays, and says so.
+    EXPECT_EQ(sys.deleteFolder(path(link)), !present(link)) << link;
+  }
+  EXPECT_EQ(contents("外面\\重要.txt"), "keep");
+  EXPECT_TRUE(present("空的外面"));
+  EXPECT_TRUE(present("链接\\重要.txt"));
+}
+
 }  // namespace

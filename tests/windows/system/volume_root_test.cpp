@@ -186,6 +186,7 @@ TEST_F(DeleteFolderCalls, AFolderIsSearchedEmptiedAndRemoved) {
   // Leading blanks are not part of the path.
   EXPECT_TRUE(deleteFolderWith(L"  " + top, kRecording));
   const std::vector<std::wstring> expected = {
+      L"find " + top,  // what the path itself names
       L"find " + top + L"\\*.*",
       L"delete " + top + L"\\a.txt",
       L"find " + top + L"\\sub\\*.*",
@@ -197,6 +198,29 @@ TEST_F(DeleteFolderCalls, AFolderIsSearchedEmptiedAndRemoved) {
       L"remove " + top,
   };
   EXPECT_EQ(calls, expected);
+}
+
+TEST_F(DeleteFolderCalls, ALinkGivenAsTheTargetIsNeverEntered) {
+  const std::wstring link = L"C:\\quorvin-link";
+  struct Case {
+    DWORD tag;
+    bool removed;
+  };
+  for (const Case& c : {Case{IO_REPARSE_TAG_MOUNT_POINT, true},
+                        Case{IO_REPARSE_TAG_SYMLINK, true},
+                        Case{0, false}}) {  // Wine's view of a Unix link
+    calls.clear();
+    const WIN32_FIND_DATAW itself =
+        entry(L"quorvin-link",
+              FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT, c.tag);
+    listings = {
+        {link, {itself}},
+        {link + L"\\*.*", {entry(L"target.txt", FILE_ATTRIBUTE_ARCHIVE)}}};
+    EXPECT_EQ(deleteFolderWith(link + L"\\", kRecording), c.removed);
+    std::vector<std::wstring> expected = {L"find " + link};
+    if (c.removed) expected.push_back(L"remove " + link + L"\\");
+    EXPECT_EQ(calls, expected) << "tag " << c.tag;
+  }
 }
 
 }  // namespace
