@@ -53,10 +53,15 @@ std::wstring testFolder(const std::string& purpose) {
   wchar_t temp[MAX_PATH] = {};
   GetTempPathW(MAX_PATH, temp);
   static int made = 0;
-  const std::wstring folder =
-      std::wstring(temp) + L"quorvin-e2e-" + wide(purpose) + L"-" +
-      std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++made);
-  CreateDirectoryW(folder.c_str(), nullptr);
+  // Wine reuses process ids, and a killed run leaves its folders behind:
+  // take the next name that is really new.
+  std::wstring folder;
+  do {
+    folder = std::wstring(temp) + L"quorvin-e2e-" + wide(purpose) + L"-" +
+             std::to_wstring(GetCurrentProcessId()) + L"-" +
+             std::to_wstring(++made);
+  } while (!CreateDirectoryW(folder.c_str(), nullptr) &&
+           GetLastError() == ERROR_ALREADY_EXISTS);
   if (madeFolders().empty()) std::atexit(removeMadeFolders);
   madeFolders().push_back(folder);
   return folder;
