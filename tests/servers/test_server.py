@@ -180,8 +180,8 @@ def serve(args):
     servers = []
     for port in args.http:
         servers.append(Server(("127.0.0.1", int(port)), Handler))
-    for spec in args.https:
-        port, cert, key = spec.split(":", 2)
+    for listener in args.https:
+        port, cert, key = listener.split(":", 2)
         server = Server(("127.0.0.1", int(port)), Handler)
         context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
         context.load_cert_chain(cert, key)
