@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "file_list_data.h"
+#include "mouse_drop_source.h"
 
 namespace {
 
