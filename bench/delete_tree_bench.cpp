@@ -13,7 +13,7 @@
 #include <string>
 
 #include "bare_delete_loop.h"
-#include "platform/win32/gbk_wide.h"
+#include "platform/win32/text_wide.h"
 #include "platform/win32/win32_system.h"
 
 namespace {
@@ -53,7 +53,7 @@ double secondsSince(const LARGE_INTEGER& start) {
 // The delete button's own call: the folder as GBK text, as a user types it.
 bool deleteOurWay(const std::wstring& folder) {
   Win32System system;
-  return system.deleteFolder(gbkFromWide(folder));
+  return system.deleteFolder(textFromWide(folder));
 }
 
 bool isPresent(const std::wstring& path) {

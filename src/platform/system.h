@@ -3,6 +3,7 @@
 // the user typed or dropped them. Everything is synchronous.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -10,6 +11,14 @@
 struct DateTime {
   int year, month, day;
   int hour, minute, second;
+};
+
+// What a running folder deletion has removed so far, read from another
+// thread for a progress display, and a request to stop it at the next entry.
+struct DeletionProgress {
+  std::atomic<int64_t> filesDeleted{0};
+  std::atomic<int64_t> foldersDeleted{0};
+  std::atomic<bool> stopRequested{false};
 };
 
 struct HttpResponse {
@@ -28,8 +37,10 @@ class System {
   virtual int64_t fileSize(const std::string& path) = 0;
   virtual bool deleteFile(const std::string& path) = 0;
   // The folder with everything inside; true only when the folder is gone.
-  // Refuses volume roots and never follows links out of the folder.
-  virtual bool deleteFolder(const std::string& path) = 0;
+  // Refuses volume roots and never follows links out of the folder. Counts
+  // what it removes into `progress`, and stops early when asked to there.
+  virtual bool deleteFolder(const std::string& path,
+                            DeletionProgress* progress = nullptr) = 0;
   // Creates or replaces the file with exactly these bytes. On failure no
   // partly written file is left behind.
   virtual bool writeFile(const std::string& path, const std::string& bytes) = 0;

@@ -3,8 +3,8 @@
 // after windows.h, which it needs
 #include <shellapi.h>
 
-#include "platform/win32/gbk_wide.h"
 #include "platform/win32/internet_session.h"
+#include "platform/win32/text_wide.h"
 #include "platform/win32/win32_system.h"
 
 DateTime Win32System::now() {
@@ -14,7 +14,7 @@ DateTime Win32System::now() {
 }
 
 void Win32System::openUrl(const std::string& url) {
-  ShellExecuteW(nullptr, L"open", wideFromGbk(url).c_str(), nullptr, nullptr,
+  ShellExecuteW(nullptr, L"open", wideFromText(url).c_str(), nullptr, nullptr,
                 SW_SHOWNORMAL);
 }
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "platform/win32/gbk_wide.h"
+#include "platform/win32/text_wide.h"
 #include "platform/win32/toolkit_window.h"
 #include "platform/win32/win32_toolkit.h"
 
@@ -63,13 +63,13 @@ HWND Win32Toolkit::controlHandle(const Control& control) const {
 
 std::string Win32Toolkit::getText(const Control& control) {
   const ToolkitControl* found = findControl(control);
-  return found ? gbkFromWide(windowText(found->handle)) : std::string();
+  return found ? textFromWide(windowText(found->handle)) : std::string();
 }
 
 void Win32Toolkit::setText(const Control& control, const std::string& text) {
   const ToolkitControl* found = findControl(control);
   if (!found) return;
-  const std::wstring wide = wideFromGbk(text);
+  const std::wstring wide = wideFromText(text);
   if (found->kind != ControlKind::Edit) {
     SetWindowTextW(found->handle, wide.c_str());
     return;
@@ -103,7 +103,7 @@ void Win32Toolkit::setVisible(const Control& control, bool visible) {
 
 void Win32Toolkit::listAppend(const Control& list, const std::string& text) {
   const ToolkitControl* found = findControl(list);
-  if (found) appendListItem(found->handle, wideFromGbk(text));
+  if (found) appendListItem(found->handle, wideFromText(text));
 }
 
 int Win32Toolkit::listCount(const Control& list) {
@@ -122,7 +122,7 @@ std::string Win32Toolkit::listItemText(const Control& list, int index) {
   const LRESULT copied = SendMessageW(found->handle, LB_GETTEXT, index,
                                       reinterpret_cast<LPARAM>(text.data()));
   text.resize(copied > 0 ? copied : 0);
-  return gbkFromWide(text);
+  return textFromWide(text);
 }
 
 void Win32Toolkit::listSelect(const Control& list, int index) {

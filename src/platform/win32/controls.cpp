@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "platform/win32/gbk_wide.h"
+#include "platform/win32/text_wide.h"
 #include "platform/win32/toolkit_window.h"
 
 namespace {
@@ -125,7 +125,7 @@ HFONT definedFont(const FontDefinition& font) {
   // Left to the font mapper, a missing face can end up on a fallback font
   // without Latin letters, which would show "Quorvin" as boxes: the usual
   // face for Chinese text stands in (宋体 first, the system's default).
-  std::wstring name = wideFromGbk(font.face);
+  std::wstring name = wideFromText(font.face);
   if (name.empty() || !isInstalled(name, face.lfCharSet)) {
     const std::wstring usual =
         chineseFace({L"宋体", L"SimSun", L"Microsoft YaHei UI",
@@ -153,7 +153,7 @@ void createControls(ToolkitWindow& window,
     const ControlClass cls = classFor(definition);
     const bool isList = definition.kind == ControlKind::ListBox;
     const std::wstring text =
-        isList ? std::wstring() : wideFromGbk(definition.text);
+        isList ? std::wstring() : wideFromText(definition.text);
     const INT_PTR id = static_cast<INT_PTR>(window.controls.size() + 1);
     // WS_CLIPSIBLINGS: a label drawn where the path box overlaps it (the
     // result line starts above the box's lower edge) leaves the box alone.
@@ -172,7 +172,7 @@ void createControls(ToolkitWindow& window,
     window.byName[definition.name] = window.controls.size();
     window.controls.push_back({handle, definition.kind, definition.onEvent});
     if (isList && !definition.text.empty()) {
-      appendListItem(handle, wideFromGbk(definition.text));
+      appendListItem(handle, wideFromText(definition.text));
     }
   }
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/win32/gbk_wide.h"
+#include "platform/win32/text_wide.h"
 #include "platform/win32/volume_root.h"
 #include "platform/win32/win32_system.h"
 
@@ -30,24 +30,40 @@ bool isRemovableLink(const WIN32_FIND_DATAW& entry) {
 // Deletes what is inside the folder named by `path`. The one buffer grows
 // by an entry's name and shrinks back, so the walk holds one search per
 // level and nothing else.
-void emptyFolder(std::wstring& path, const FolderCalls& calls) {
+bool stopRequested(const DeletionProgress* progress) {
+  return progress && progress->stopRequested;
+}
+
+void count(BOOL removed, std::atomic<int64_t> DeletionProgress::*counter,
+           DeletionProgress* progress) {
+  if (removed && progress) ++(progress->*counter);
+}
+
+void emptyFolder(std::wstring& path, const FolderCalls& calls,
+                 DeletionProgress* progress) {
   const size_t length = path.size();
   path += L"\\*.*";
   WIN32_FIND_DATAW entry;
   HANDLE search = calls.findFirst(path.c_str(), &entry);
   if (search != INVALID_HANDLE_VALUE) {
     do {
+      if (stopRequested(progress)) break;
       if (isDotOrDotDot(entry.cFileName)) continue;
       path.resize(length + 1);  // keeps the backslash
       path += entry.cFileName;
       const DWORD attributes = entry.dwFileAttributes;
       if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        calls.deleteFile(path.c_str());  // a file link goes, not its target
+        // A file link goes, not its target.
+        count(calls.deleteFile(path.c_str()), &DeletionProgress::filesDeleted,
+              progress);
       } else if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-        emptyFolder(path, calls);
-        calls.removeDirectory(path.c_str());
+        emptyFolder(path, calls, progress);
+        count(calls.removeDirectory(path.c_str()),
+              &DeletionProgress::foldersDeleted, progress);
       } else if (isRemovableLink(entry)) {
-        calls.removeDirectory(path.c_str());  // the link, never its target
+        // The link, never its target.
+        count(calls.removeDirectory(path.c_str()),
+              &DeletionProgress::foldersDeleted, progress);
       }
     } while (calls.findNext(search, &entry));
     calls.findClose(search);
@@ -88,7 +104,8 @@ Target targetKind(const std::wstring& path, const FolderCalls& calls) {
 
 }  // namespace
 
-bool deleteFolderWith(std::wstring path, const FolderCalls& calls) {
+bool deleteFolderWith(std::wstring path, const FolderCalls& calls,
+                      DeletionProgress* progress) {
   if (!mayDeleteAsFolder(path)) return false;
   path.erase(0, path.find_first_not_of(L' '));
   switch (targetKind(path, calls)) {
@@ -99,10 +116,14 @@ bool deleteFolderWith(std::wstring path, const FolderCalls& calls) {
     case Target::Folder:
       break;
   }
-  emptyFolder(path, calls);
-  return calls.removeDirectory(path.c_str()) != FALSE;
+  emptyFolder(path, calls, progress);
+  if (stopRequested(progress)) return false;
+  const BOOL removed = calls.removeDirectory(path.c_str());
+  count(removed, &DeletionProgress::foldersDeleted, progress);
+  return removed != FALSE;
 }
 
-bool Win32System::deleteFolder(const std::string& path) {
-  return deleteFolderWith(wideFromGbk(path), kWindowsFolderCalls);
+bool Win32System::deleteFolder(const std::string& path,
+                               DeletionProgress* progress) {
+  return deleteFolderWith(wideFromText(path), kWindowsFolderCalls, progress);
 }

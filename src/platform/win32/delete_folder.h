@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "platform/system.h"
+
 struct FolderCalls {
   HANDLE(WINAPI* findFirst)(const wchar_t* pattern, WIN32_FIND_DATAW* entry);
   BOOL(WINAPI* findNext)(HANDLE search, WIN32_FIND_DATAW* entry);
@@ -25,4 +27,7 @@ bool mayDeleteAsFolder(const std::wstring& path);
 // Refuses what mayDeleteAsFolder refuses before making any call; otherwise
 // deletes everything that can be deleted under the folder, never entering
 // a link, then the folder itself. True when the folder is gone.
-bool deleteFolderWith(std::wstring path, const FolderCalls& calls);
+// Counts what it removes into `progress` and stops at the next entry once
+// a stop is requested there.
+bool deleteFolderWith(std::wstring path, const FolderCalls& calls,
+                      DeletionProgress* progress = nullptr);

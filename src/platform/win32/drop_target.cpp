@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/win32/gbk_wide.h"
+#include "platform/win32/text_wide.h"
 
 namespace {
 
@@ -120,7 +120,7 @@ std::string droppedFilesText(HDROP files) {
     std::wstring path(length + 1, L'\0');
     const UINT copied = DragQueryFileW(files, i, path.data(), length + 1);
     path.resize(copied);
-    paths.push_back(gbkFromWide(path));
+    paths.push_back(textFromWide(path));
   }
   if (paths.size() == 1) return paths.front();
   std::string text;

@@ -1,7 +1,7 @@
 // exists and fileSize: one directory search for exactly the given text.
 #include <windows.h>
 
-#include "platform/win32/gbk_wide.h"
+#include "platform/win32/text_wide.h"
 #include "platform/win32/volume_root.h"
 #include "platform/win32/win32_system.h"
 
@@ -18,7 +18,7 @@ bool namesNoEntry(const std::wstring& path) {
 
 // The first entry the search finds, without opening the file.
 bool findEntry(const std::string& gbkPath, WIN32_FIND_DATAW* entry) {
-  const std::wstring path = wideFromGbk(gbkPath);
+  const std::wstring path = wideFromText(gbkPath);
   if (namesNoEntry(path)) return false;
   HANDLE search = FindFirstFileExW(path.c_str(), FindExInfoBasic, entry,
                                    FindExSearchNameMatch, nullptr, 0);

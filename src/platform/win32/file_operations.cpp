@@ -1,11 +1,11 @@
 // deleteFile, programFolder and setWorkingDirectory.
 #include <windows.h>
 
-#include "platform/win32/gbk_wide.h"
+#include "platform/win32/text_wide.h"
 #include "platform/win32/win32_system.h"
 
 bool Win32System::deleteFile(const std::string& path) {
-  return DeleteFileW(wideFromGbk(path).c_str()) != FALSE;
+  return DeleteFileW(wideFromText(path).c_str()) != FALSE;
 }
 
 std::string Win32System::programFolder() {
@@ -20,9 +20,9 @@ std::string Win32System::programFolder() {
     }
     exe.resize(exe.size() * 2);  // cut off: try again with more room
   }
-  return gbkFromWide(exe.substr(0, exe.find_last_of(L'\\')));
+  return textFromWide(exe.substr(0, exe.find_last_of(L'\\')));
 }
 
 bool Win32System::setWorkingDirectory(const std::string& path) {
-  return SetCurrentDirectoryW(wideFromGbk(path).c_str()) != FALSE;
+  return SetCurrentDirectoryW(wideFromText(path).c_str()) != FALSE;
 }

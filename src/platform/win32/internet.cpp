@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "online/endpoints.h"
-#include "platform/win32/gbk_wide.h"
 #include "platform/win32/internet_session.h"
+#include "platform/win32/text_wide.h"
 #include "platform/win32/win32_system.h"
 
 namespace {
@@ -136,7 +136,7 @@ void closeInternetSession() {
 }
 
 HttpResponse Win32System::httpGet(const std::string& url) {
-  return get(sharedSession(), wideFromGbk(url),
+  return get(sharedSession(), wideFromText(url),
              INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE,
              L"Accept: */*\r\n", true);
 }
@@ -146,7 +146,7 @@ bool Win32System::isOnline() {
   if (!InternetGetConnectedState(&how, 0)) return false;
   Handle own{
       InternetOpenW(L"test", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0)};
-  return get(own.h, wideFromGbk(kOnlineTestUrl), INTERNET_FLAG_RELOAD, nullptr,
+  return get(own.h, wideFromText(kOnlineTestUrl), INTERNET_FLAG_RELOAD, nullptr,
              false)
              .status != 0;
 }

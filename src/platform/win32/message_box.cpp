@@ -1,7 +1,7 @@
 // Message boxes: no owner, modal to the whole program.
 #include <windows.h>
 
-#include "platform/win32/gbk_wide.h"
+#include "platform/win32/text_wide.h"
 #include "platform/win32/win32_toolkit.h"
 
 namespace {
@@ -28,9 +28,9 @@ int answerFor(int pressed) {
 
 int Win32Toolkit::messageBox(const std::string& text, int kind,
                              const std::string& title) {
-  const std::wstring caption = title.empty() ? L"信息：" : wideFromGbk(title);
+  const std::wstring caption = title.empty() ? L"信息：" : wideFromText(title);
   const int pressed =
-      MessageBoxW(nullptr, wideFromGbk(text).c_str(), caption.c_str(),
+      MessageBoxW(nullptr, wideFromText(text).c_str(), caption.c_str(),
                   static_cast<UINT>(kind) | MB_TASKMODAL);
   return answerFor(pressed);
 }

@@ -1,6 +1,6 @@
 # The system operations on kernel32, WinINet and the shell.
 add_library(quorvin_win32_system STATIC
-  gbk_wide.cpp
+  text_wide.cpp
   volume_root.cpp
   file_entries.cpp
   file_operations.cpp

@@ -4,8 +4,8 @@
 // after windows.h, which it needs
 #include <ole2.h>
 
-#include "platform/win32/gbk_wide.h"
 #include "platform/win32/resources/resource_ids.h"
+#include "platform/win32/text_wide.h"
 #include "platform/win32/toolkit_window.h"
 #include "platform/win32/win32_toolkit.h"
 
@@ -134,8 +134,8 @@ bool createToolkitWindow(ToolkitWindow& window,
   const int top = (GetSystemMetrics(SM_CYSCREEN) - definition.height) / 2;
   window.onDestroying = definition.onDestroying;
   HWND handle = CreateWindowExW(
-      0, kWindowClass, wideFromGbk(definition.title).c_str(), kFixedFrame, left,
-      top, definition.width, definition.height, owner, nullptr,
+      0, kWindowClass, wideFromText(definition.title).c_str(), kFixedFrame,
+      left, top, definition.width, definition.height, owner, nullptr,
       GetModuleHandleW(nullptr), &window);
   if (!handle) return false;
   createControls(window, definition.controls);

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "platform/win32/gbk_wide.h"
+#include "platform/win32/text_wide.h"
 #include "platform/win32/win32_system.h"
 
 namespace {
@@ -49,7 +49,7 @@ bool isReadOnly(const std::wstring& path) {
 }  // namespace
 
 bool Win32System::writeFile(const std::string& path, const std::string& bytes) {
-  const std::wstring target = wideFromGbk(path);
+  const std::wstring target = wideFromText(path);
   if (target.empty() || isReadOnly(target)) return false;
   const std::wstring folder = folderOf(target);
   wchar_t temp[MAX_PATH];

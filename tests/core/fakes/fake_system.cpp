@@ -29,11 +29,13 @@ bool FakeSystem::deleteFile(const std::string& path) {
   return true;
 }
 
-bool FakeSystem::deleteFolder(const std::string& path) {
+bool FakeSystem::deleteFolder(const std::string& path,
+                              DeletionProgress* progress) {
   auto it = entries.find(path);
   if (it == entries.end() || !it->second.folder || !it->second.deletable)
     return false;
   entries.erase(it);
+  if (progress) ++progress->foldersDeleted;
   return true;
 }
 

@@ -34,7 +34,8 @@ class FakeSystem : public System {
   bool exists(const std::string& path) override;
   int64_t fileSize(const std::string& path) override;
   bool deleteFile(const std::string& path) override;
-  bool deleteFolder(const std::string& path) override;
+  bool deleteFolder(const std::string& path,
+                    DeletionProgress* progress = nullptr) override;
   bool writeFile(const std::string& path, const std::string& bytes) override;
   std::string programFolder() override { return folder; }
   bool setWorkingDirectory(const std::string& path) override;

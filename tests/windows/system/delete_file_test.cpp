@@ -1,7 +1,7 @@
 // deleteFile on real files.
 #include <windows.h>
 
-#include "platform/win32/gbk_wide.h"
+#include "platform/win32/text_wide.h"
 #include "system_test_support.h"
 
 namespace {
@@ -26,7 +26,7 @@ TEST_F(DeleteFileTest, LeavesAReadOnlyFile) {
 TEST_F(DeleteFileTest, LeavesAFileHeldOpenWithoutSharing) {
   makeFile("使用中.txt", "keep");
   HANDLE held =
-      CreateFileW(wideFromGbk(path("使用中.txt")).c_str(), GENERIC_READ, 0,
+      CreateFileW(wideFromText(path("使用中.txt")).c_str(), GENERIC_READ, 0,
                   nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   EXPECT_FALSE(sys.deleteFile(path("使用中.txt")));

@@ -2,7 +2,7 @@
 // in volume_root_test.cpp.
 #include <windows.h>
 
-#include "platform/win32/gbk_wide.h"
+#include "platform/win32/text_wide.h"
 #include "system_test_support.h"
 
 namespace {

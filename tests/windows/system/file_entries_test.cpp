@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <winioctl.h>
 
-#include "platform/win32/gbk_wide.h"
+#include "platform/win32/text_wide.h"
 #include "system_test_support.h"
 
 namespace {
@@ -58,7 +58,7 @@ TEST_F(FileEntries, RelativePathsResolveAgainstTheWorkingDirectory) {
 
 TEST_F(FileEntries, ALockedFileIsMeasured) {
   HANDLE held =
-      CreateFileW(wideFromGbk(path("资料\\报告.txt")).c_str(), GENERIC_READ, 0,
+      CreateFileW(wideFromText(path("资料\\报告.txt")).c_str(), GENERIC_READ, 0,
                   nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   EXPECT_EQ(sys.fileSize(path("资料\\报告.txt")), 12345);
@@ -67,7 +67,7 @@ TEST_F(FileEntries, ALockedFileIsMeasured) {
 
 TEST_F(FileEntries, SizesBeyond4GiBAreWhole) {
   const int64_t size = 5LL * 1024 * 1024 * 1024 + 7;
-  HANDLE file = CreateFileW(wideFromGbk(path("大文件.bin")).c_str(),
+  HANDLE file = CreateFileW(wideFromText(path("大文件.bin")).c_str(),
                             GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE);
   DWORD unused = 0;  // sparse, so nothing is written (ext4 is so anyway)

@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
-#include "platform/win32/gbk_wide.h"
+#include "platform/win32/text_wide.h"
 
 namespace {
 
-std::wstring wide(const std::string& gbk) { return wideFromGbk(gbk); }
+std::wstring wide(const std::string& gbk) { return wideFromText(gbk); }
 
 std::wstring wideFromUtf8(const std::string& text) {
   std::wstring out(text.size(), L'\0');
@@ -87,7 +87,7 @@ void FolderTest::SetUp() {
   ASSERT_EQ(
       runUnix("rm -rf '" + unixFolder_ + "' && mkdir -p '" + unixFolder_ + "'"),
       0);
-  folder_ = gbkFromWide(wideFromUtf8(windowsPathOf(unixFolder_)));
+  folder_ = textFromWide(wideFromUtf8(windowsPathOf(unixFolder_)));
 }
 
 std::string FolderTest::path(const std::string& name) const {
@@ -147,7 +147,7 @@ std::vector<std::string> FolderTest::listing(const std::string& folder) const {
   if (search == INVALID_HANDLE_VALUE) return names;
   do {
     const std::wstring name = entry.cFileName;
-    if (name != L"." && name != L"..") names.push_back(gbkFromWide(name));
+    if (name != L"." && name != L"..") names.push_back(textFromWide(name));
   } while (FindNextFileW(search, &entry));
   FindClose(search);
   std::sort(names.begin(), names.end());

@@ -1,7 +1,7 @@
 // writeFile on real files: whole files or nothing.
 #include <windows.h>
 
-#include "platform/win32/gbk_wide.h"
+#include "platform/win32/text_wide.h"
 #include "system_test_support.h"
 
 namespace {
@@ -52,7 +52,7 @@ TEST_F(WriteFileTest, AReadOnlyFileStaysAsItWas) {
 TEST_F(WriteFileTest, AFileInUseStaysAsItWas) {
   makeFile("使用中.txt", "old");
   HANDLE held =
-      CreateFileW(wideFromGbk(path("使用中.txt")).c_str(), GENERIC_READ, 0,
+      CreateFileW(wideFromText(path("使用中.txt")).c_str(), GENERIC_READ, 0,
                   nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   EXPECT_FALSE(sys.writeFile(path("使用中.txt"), "new"));

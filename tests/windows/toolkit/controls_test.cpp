@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/gbk_wide.h"
+#include "platform/win32/text_wide.h"
 #include "toolkit_fixture.h"
 
 namespace {
@@ -167,7 +167,7 @@ TEST_F(ControlsTest, ControlsSitWhereTheDefinitionPutsThem) {
     wchar_t text[256] = {};
     SendMessageW(h, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
     if (c.kind != ControlKind::ListBox) {
-      EXPECT_TEXT(gbkFromWide(text), c.text) << utf8(c.name);
+      EXPECT_TEXT(textFromWide(text), c.text) << utf8(c.name);
     }
   }
 }

@@ -2,7 +2,7 @@
 #include <string>
 #include <thread>
 
-#include "platform/win32/gbk_wide.h"
+#include "platform/win32/text_wide.h"
 #include "toolkit_fixture.h"
 
 namespace {
@@ -46,8 +46,8 @@ std::thread answerBox(int button, HWND main, SeenBox& seen) {
       wchar_t title[64] = {}, text[256] = {};
       GetWindowTextW(box, title, 64);
       GetDlgItemTextW(box, 0xFFFF, text, 256);
-      seen.title = gbkFromWide(title);
-      seen.text = gbkFromWide(text);
+      seen.title = textFromWide(title);
+      seen.text = textFromWide(text);
       seen.mainEnabled = IsWindowEnabled(main);
       PostMessageW(box, WM_COMMAND, button, 0);
       return;

@@ -1,4 +1,4 @@
-#include "platform/win32/gbk_wide.h"
+#include "platform/win32/text_wide.h"
 
 #include <windows.h>
 
@@ -6,7 +6,7 @@ namespace {
 const UINT kGbk = 936;
 }
 
-std::wstring wideFromGbk(const std::string& gbk) {
+std::wstring wideFromText(const std::string& gbk) {
   if (gbk.empty()) return std::wstring();
   const int size = static_cast<int>(gbk.size());
   const int n = MultiByteToWideChar(kGbk, 0, gbk.data(), size, nullptr, 0);
@@ -15,7 +15,7 @@ std::wstring wideFromGbk(const std::string& gbk) {
   return wide;
 }
 
-std::string gbkFromWide(const std::wstring& wide) {
+std::string textFromWide(const std::wstring& wide) {
   if (wide.empty()) return std::string();
   const int size = static_cast<int>(wide.size());
   const int n = WideCharToMultiByte(kGbk, 0, wide.data(), size, nullptr, 0,
