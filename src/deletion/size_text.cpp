@@ -1,13 +1,9 @@
-#include <cmath>
-
 #include "deletion/tally.h"
 
+// Whole units by integer division, which truncates toward zero at every
+// size; a double would round sizes above 2^53 bytes up.
 std::string sizeText(int64_t bytes) {
-  const double megabytes = static_cast<double>(bytes) / 1048576.0;
-  // The tolerance keeps a count just under 1 MB from rounding up to "MB".
-  if (megabytes - 1.0 < -1e-07) {
-    const auto kilobytes = static_cast<int64_t>(std::trunc(bytes / 1024.0));
-    return std::to_string(kilobytes) + "KB";
-  }
-  return std::to_string(static_cast<int64_t>(std::trunc(megabytes))) + "MB";
+  constexpr int64_t kMegabyte = 1048576;
+  if (bytes < kMegabyte) return std::to_string(bytes / 1024) + "KB";
+  return std::to_string(bytes / kMegabyte) + "MB";
 }

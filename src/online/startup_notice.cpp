@@ -5,7 +5,8 @@
 
 std::string noticeField(const std::string& document, const std::string& open,
                         const std::string& close) {
-  const int start = findText(document, open) + static_cast<int>(open.size());
+  const int64_t start =
+      findText(document, open) + static_cast<int64_t>(open.size());
   return midText(document, start, findText(document, close) - start);
 }
 

@@ -133,4 +133,21 @@ TEST_F(ManualDeletion, TotalsOverFourGigabytesDoNotWrap) {
   EXPECT_TEXT(ui.mainText("标签5"), "合计清理大小（约）：6144MB");
 }
 
+// Absurd sizes reported by the file system: the total stops at the largest
+// 64-bit figure rather than wrapping around to a negative one.
+TEST_F(ManualDeletion, TheTotalStopsAtTheLargestFigure) {
+  const int64_t quarter = int64_t{1} << 62;
+  for (const char* path : {"D:\\huge1", "D:\\huge2", "D:\\huge3"}) {
+    sys.addFile(path, quarter);
+    deleteTyped(path);
+  }
+  EXPECT_EQ(tally.filesDeleted, 3);
+  EXPECT_EQ(tally.cleanedBytes, INT64_MAX);
+  EXPECT_TEXT(ui.mainText("标签5"), "合计清理大小（约）：8796093022207MB");
+
+  sys.addFile("D:\\small", 1024);
+  deleteTyped("D:\\small");
+  EXPECT_EQ(tally.cleanedBytes, INT64_MAX) << "stays at the top";
+}
+
 }  // namespace

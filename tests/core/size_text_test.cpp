@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "deletion/tally.h"
 #include "gbk_text.h"
 
@@ -24,6 +26,10 @@ TEST(SizeText, WholeKilobytesBelowOneMegabyteWholeMegabytesFromThere) {
       {3221225472LL, "3072MB"},  // a 3 GiB file keeps its real size
       {5368709120LL, "5120MB"},
       {2147483648LL + 2147483648LL, "4096MB"},  // no wrap past 32 bits
+      // Past 2^53 a double cannot hold every byte count: still toward zero.
+      {9007199255789567LL, "8589934592MB"},
+      {INT64_MAX, "8796093022207MB"},
+      {INT64_MIN, "-9007199254740992KB"},
   };
   for (const SizeCase& c : cases)
     EXPECT_EQ(sizeText(c.bytes), c.text) << "bytes " << c.bytes;

@@ -10,7 +10,7 @@ namespace {
 TEST(FindText, FindsWholeCharactersOnly) {
   struct Case {
     std::string text, tag;
-    int position;
+    int64_t position;
   };
   // "\x81<" is one double-byte character whose second byte looks like "<".
   const Case cases[] = {
@@ -30,12 +30,24 @@ TEST(FindText, FindsWholeCharactersOnly) {
 
 TEST(MidText, ClipsAndRefuses) {
   struct Case {
-    int start, count;
+    int64_t start, count;
     const char* result;
   };
+  const int64_t past32Bits = int64_t{1} << 32;
   const Case cases[] = {
-      {1, 3, "abc"}, {4, 100, "defghijk"}, {11, 1, "k"}, {12, 1, ""},
-      {0, 3, ""},    {-3, 8, ""},          {2, 0, ""},   {2, -1, ""},
+      {1, 3, "abc"},
+      {4, 100, "defghijk"},
+      {11, 1, "k"},
+      {12, 1, ""},
+      {0, 3, ""},
+      {-3, 8, ""},
+      {2, 0, ""},
+      {2, -1, ""},
+      // Positions and counts beyond 32 bits are taken whole, not cut down
+      // to a small number that would land inside the text.
+      {past32Bits + 1, 1, ""},
+      {1, past32Bits, "abcdefghijk"},
+      {2, past32Bits + 3, "bcdefghijk"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(midText("abcdefghijk", c.start, c.count), c.result)

@@ -37,8 +37,13 @@ TEST_F(UpdateCheck, ANewerVersionSendsTheUserToTheHomePage) {
 }
 
 TEST_F(UpdateCheck, LineEndsAndBlanksAroundTheVersionAreNotANewVersion) {
-  for (const char* body : {"V2.5\r\n", " V2.5\t\n", "V2.5\0junk"}) {
-    const HttpResponse padded{200, std::string(body, body + 10).c_str()};
+  using namespace std::string_literals;
+  // The text ends at a zero byte: what follows it is not part of the version.
+  const std::string bodies[] = {"V2.5\r\n", " V2.5\t\n", "V2.5\0junk"s};
+  ASSERT_EQ(bodies[2].size(), 9u) << "the zero byte reaches the body";
+  for (const std::string& body : bodies) {
+    SCOPED_TRACE(testing::PrintToString(body));
+    const HttpResponse padded{200, body};
     checkWith(&padded);
     EXPECT_TEXT(latest(), "V2.5");
     EXPECT_TEXT(ui.boxes.back().text, "已经是最新版本！");
