@@ -54,7 +54,7 @@ class System {
   // Network.
   virtual bool isOnline() = 0;
   // GET over HTTP/1.0, never from the cache; empty body and status 0 when
-  // the request cannot be made.
+  // the request cannot be made or the body is larger than 1 MiB.
   virtual HttpResponse httpGet(const std::string& url) = 0;
   // Hands the address to the shell's "open" verb.
   virtual void openUrl(const std::string& url) = 0;

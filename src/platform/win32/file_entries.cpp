@@ -1,6 +1,7 @@
 // exists and fileSize: one directory search for exactly the given text.
 #include <windows.h>
 
+#include "platform/win32/entry_size.h"
 #include "platform/win32/text_wide.h"
 #include "platform/win32/volume_root.h"
 #include "platform/win32/win32_system.h"
@@ -38,6 +39,5 @@ int64_t Win32System::fileSize(const std::string& path) {
   WIN32_FIND_DATAW entry;
   if (!findEntry(path, &entry)) return -1;
   if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return 0;
-  return static_cast<int64_t>(
-      (static_cast<uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow);
+  return entrySize(entry.nFileSizeHigh, entry.nFileSizeLow);
 }

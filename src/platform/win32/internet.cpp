@@ -17,6 +17,9 @@ const wchar_t kAgent[] = L"Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
 const DWORD kTimeoutMs = 15000;
 const DWORD kChunkLimit = 102400;
 const DWORD kChunkWithoutLength = 10240;
+// The notice and the version text are a few hundred bytes: a body past this
+// is no answer the program can use, and reading it would hold the window.
+const size_t kBodyLimit = 1048576;
 
 HINTERNET session = nullptr;
 
@@ -85,17 +88,20 @@ DWORD numberHeader(HINTERNET request, DWORD query) {
 }
 
 // Everything the server sends until it ends the body, or until a read
-// fails: then what came so far.
-std::string readBody(HINTERNET request) {
+// fails: then what came so far. False, as soon as it shows, for a body
+// larger than the limit.
+bool readBody(HINTERNET request, std::string* body) {
   const DWORD length = numberHeader(request, HTTP_QUERY_CONTENT_LENGTH);
+  if (length > kBodyLimit) return false;
   const DWORD chunk =
       length > 0 ? std::min(length, kChunkLimit - 1) + 1 : kChunkWithoutLength;
-  std::string body;
   std::string buffer(chunk, '\0');
   DWORD read = 0;
-  while (InternetReadFile(request, buffer.data(), chunk, &read) && read > 0)
-    body.append(buffer.data(), read);
-  return body;
+  while (InternetReadFile(request, buffer.data(), chunk, &read) && read > 0) {
+    if (read > kBodyLimit - body->size()) return false;
+    body->append(buffer.data(), read);
+  }
+  return true;
 }
 
 // One GET through the session. The status stays 0 when no response came.
@@ -124,7 +130,8 @@ HttpResponse get(HINTERNET internet, const std::wstring& url, DWORD flags,
   response.status =
       static_cast<int>(numberHeader(request.h, HTTP_QUERY_STATUS_CODE));
   if (response.status == 0) return response;
-  if (wantBody) response.body = readBody(request.h);
+  // An oversized body counts as no response at all, not as a cut one.
+  if (wantBody && !readBody(request.h, &response.body)) return HttpResponse{};
   return response;
 }
 

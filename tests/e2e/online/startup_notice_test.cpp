@@ -147,6 +147,11 @@ INSTANTIATE_TEST_SUITE_P(
                    e2e::utf8("<zt>维护</zt><gonggao>版权所有 ") + "\xC2\xA9" +
                        e2e::utf8(" Quorvin科技</gonggao>"),
                    Certificate::Trusted, true},
+        // Over 1 MiB is no answer, as if the server had sent none.
+        Unreadable{"LargerThanOneMebibyte",
+                   noticeDocument("维护", "服务器维护中。") +
+                       std::string(2 * 1048576, ' '),
+                   Certificate::Trusted, true},
         Unreadable{"UntrustedCertificate",
                    noticeDocument("维护", "服务器维护中。"),
                    Certificate::Untrusted, false}),

@@ -119,6 +119,16 @@ INSTANTIATE_TEST_SUITE_P(
                     "无法获取最新版本信息",
                     "请联网重试..",
                     {}},
+        // Over 1 MiB is no answer, although the text trims to this
+        // version.
+        VersionCase{"AnswerOverOneMebibyte",
+                    Servers{},
+                    Answer{"V2.5" + std::string(2 * 1048576, ' ')},
+                    e2e::BoxIcon::Error,
+                    "检查失败",
+                    "无法获取最新版本信息",
+                    "请联网重试..",
+                    {}},
         VersionCase{"VersionServerDown",
                     withoutVersionServer(),
                     Answer{},

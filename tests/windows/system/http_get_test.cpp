@@ -83,6 +83,23 @@ TEST_F(HttpGet, ReadsLargeBodiesWithAndWithoutALength) {
   EXPECT_EQ(plain.body, repeated("0123456789abcdef", 5000));
 }
 
+// Nothing the program fetches comes near 1 MiB: a larger body counts as no
+// response, whether its length is announced or only shows while reading.
+TEST_F(HttpGet, ABodyLargerThanOneMebibyteCountsAsNoResponse) {
+  for (const char* route :
+       {"/two-mebibytes", "/two-mebibytes-no-length", "/one-byte-over"}) {
+    const HttpResponse none = sys.httpGet(kHttp + route);
+    EXPECT_EQ(none.status, 0) << route;
+    EXPECT_EQ(none.body.size(), 0u) << route;
+  }
+  for (const char* route : {"/one-mebibyte", "/one-mebibyte-no-length"}) {
+    const HttpResponse whole = sys.httpGet(kHttp + route);
+    EXPECT_EQ(whole.status, 200) << route;
+    EXPECT_EQ(whole.body.size(), 1048576u) << route;
+    EXPECT_TRUE(whole.body == repeated("0123456789abcdef", 65536)) << route;
+  }
+}
+
 TEST_F(HttpGet, FollowsARedirect) {
   const HttpResponse moved = sys.httpGet(kHttp + "/moved");
   EXPECT_EQ(moved.status, 200);
