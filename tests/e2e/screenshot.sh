@@ -38,9 +38,8 @@ desktop_display() {
   echo "$DISPLAY"
 }
 
-# The program has handled everything before the window showed (the tool
-# waits for that); give it a moment to paint.
-sleep 0.5
+# The window tool has waited until the window's pixels on the screen
+# settled.
 import -display "$(desktop_display)" -window root "$out/desktop.png"
 convert "$out/desktop.png" -crop "${width}x${height}+${x}+${y}" +repage \
   "$out/main-window.png"

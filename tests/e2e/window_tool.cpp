@@ -1,7 +1,8 @@
 // The driver for shell scripts (the screenshot):
 //   e2e_window_tool show       starts the program in a fresh folder, answers
 //                              its start-up boxes with OK, waits for the main
-//                              window and leaves the program running; prints
+//                              window to be drawn on the screen and leaves the
+//                              program running; prints
 //                              "X Y WIDTH HEIGHT PID": the window's outer
 //                              place and the program's process id.
 //   e2e_window_tool close PID  closes that program's main window as its
@@ -26,6 +27,7 @@ int show() {
   }
   if (!e2e::waitForMainWindow(program)) return 3;
   e2e::settle(program);  // its queue has run dry: painting comes next
+  if (!e2e::waitUntilDrawn(program.main)) return 4;
   const e2e::Place place = e2e::windowPlace(program.main);
   std::printf("%d %d %d %d %lu\n", place.left, place.top, place.width,
               place.height,

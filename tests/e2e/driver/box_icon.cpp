@@ -4,8 +4,11 @@
 // background.
 #include "box_icon.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
+
+#include "waiting.h"
 
 namespace e2e {
 
@@ -79,13 +82,36 @@ size_t differences(const Pixels& a, const Pixels& b) {
   return count;
 }
 
-}  // namespace
+// The whole of what the screen shows at `place`, in one read.
+Pixels screenArea(const RECT& place) {
+  const int width = place.right - place.left;
+  const int height = place.bottom - place.top;
+  if (width <= 0 || height <= 0) return {};
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, place.left, place.top, SRCCOPY);
+  SelectObject(memory, old);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  Pixels pixels(static_cast<size_t>(width) * height);
+  if (!GetDIBits(memory, bitmap, 0, height, pixels.data(), &info,
+                 DIB_RGB_COLORS))
+    pixels.clear();
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
 
-BoxIcon boxIcon(HWND box) {
-  HWND control = iconControl(box);
-  if (!control || !IsWindowVisible(control) ||
-      !SendMessageW(control, STM_GETICON, 0, 0))
-    return BoxIcon::None;
+// The standard icon the screen shows at the control, once.
+BoxIcon iconShown(HWND control) {
   RECT place{};
   GetWindowRect(control, &place);
   const int width = place.right - place.left;
@@ -113,6 +139,44 @@ BoxIcon boxIcon(HWND box) {
     }
   }
   return best;
+}
+
+}  // namespace
+
+bool waitUntilDrawn(HWND window) {
+  RECT place{};
+  GetWindowRect(window, &place);
+  Pixels last;
+  int sameReads = 0;
+  return waitUntil([&] {
+    Pixels now = screenArea(place);
+    const bool drawn =
+        !now.empty() && std::any_of(now.begin(), now.end(), [&](COLORREF c) {
+          return c != now.front();
+        });
+    sameReads = drawn && now == last ? sameReads + 1 : 0;
+    last = std::move(now);
+    return sameReads >= 5;
+  });
+}
+
+// A box is visible before its pixels are on the screen: Wine paints into a
+// surface of its own and copies that to the display later, later still on a
+// busy machine. Read until the same standard icon shows twice running.
+BoxIcon boxIcon(HWND box) {
+  HWND control = iconControl(box);
+  if (!control || !IsWindowVisible(control) ||
+      !SendMessageW(control, STM_GETICON, 0, 0))
+    return BoxIcon::None;
+  BoxIcon last = BoxIcon::Unknown;
+  waitUntil([&] {
+    if (!IsWindowVisible(control)) return true;  // the box has gone
+    const BoxIcon now = iconShown(control);
+    const bool settled = now != BoxIcon::Unknown && now == last;
+    last = now;
+    return settled;
+  });
+  return last;
 }
 
 }  // namespace e2e

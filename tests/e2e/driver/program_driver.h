@@ -145,6 +145,10 @@ SIZE screenSize();                // the (virtual) desktop
 HWND focusedControl(const Program& program);
 // Waits until `control` has the focus; returns the focused control.
 HWND waitUntilFocused(const Program& program, HWND control);
+// Waits until the window's place on the screen shows more than one colour
+// and has stayed the same for several reads: the system's copy of what the
+// program painted has reached the display. False if it never settled.
+bool waitUntilDrawn(HWND window);
 // Waits until the window shows `gbkText`; false if it never did.
 bool waitUntilText(HWND window, const std::string& gbkText);
 // Presses and releases a key through the system's input queue, as the user

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "program_driver.h"
 #include "unix_command.h"
 #include "unix_files.h"
 
@@ -43,6 +44,10 @@ std::string json(const Routes& routes) {
            ", \"hang\": " + (answer.hang ? "true" : "false") + "}";
   }
   return out + "}\n";
+}
+
+int runUnix(const std::string& commandLine) {
+  return unix_shell::run(wide(commandLine));
 }
 
 std::string certificateOptions(Certificate certificate) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/win32/text_wide.h"
+#include "unix_command.h"
 
 namespace {
 
@@ -37,40 +38,7 @@ std::string windowsPathOf(const std::string& unixPath) {
 std::string utf8(const std::string& gbk) { return utf8FromWide(wide(gbk)); }
 
 int runUnix(const std::string& commandLine) {
-  // Wine hands a Unix program over to a process of its own, so the handle
-  // does not wait for it: the command writes its exit code to a file, and
-  // that file appearing is the sign it is done.
-  static int runs = 0;
-  const std::string done = std::string(QUORVIN_TEST_WORK_DIR) + "/.done-" +
-                           std::to_string(GetCurrentProcessId()) + "-" +
-                           std::to_string(++runs);
-  std::wstring line =
-      wideFromUtf8("Z:\\bin\\sh -c \"" + commandLine + "; code=$?; mkdir -p '" +
-                   QUORVIN_TEST_WORK_DIR + "'; echo $code > " + done +
-                   ".tmp; mv " + done + ".tmp " + done + "\"");
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process;
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &process))
-    return -1;
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  const std::wstring marker = wideFromUtf8(windowsPathOf(done));
-  for (int i = 0; i < 1000; ++i) {
-    HANDLE file = CreateFileW(marker.c_str(), GENERIC_READ, FILE_SHARE_READ,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
-      char code[16] = {};
-      DWORD read = 0;
-      ReadFile(file, code, sizeof code - 1, &read, nullptr);
-      CloseHandle(file);
-      DeleteFileW(marker.c_str());
-      return atoi(code);
-    }
-    Sleep(10);
-  }
-  return -1;
+  return unix_shell::run(wideFromUtf8(commandLine));
 }
 
 bool underWine() {

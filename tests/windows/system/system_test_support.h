@@ -12,9 +12,9 @@
 std::string windowsPathOf(const std::string& unixPath);
 // A GBK text as UTF-8, for failure messages.
 std::string utf8(const std::string& gbk);
-// Runs a command line of the Unix shell (Wine starts Unix programs by their
-// Z: path) and waits for it; returns its exit code, -1 when it cannot be
-// started. No double quotes in the command (quote with single ones).
+// Runs a UTF-8 command line in the Unix shell (tests/shared/unix_command.h)
+// and waits for it; its exit code, -1 when it cannot be started or does not
+// end in time. No double quotes in the command (quote with single ones).
 int runUnix(const std::string& commandLine);
 // True when running under Wine.
 bool underWine();
