@@ -17,17 +17,27 @@ if [ ! -d "$LOCPATH/zh_CN.UTF-8" ]; then
   localedef -i zh_CN -f UTF-8 "$LOCPATH/zh_CN.UTF-8" >/dev/null 2>&1 || true
 fi
 
-# An X display: the one attached, or a private Xvfb.
+# An X display: the one attached, or a private Xvfb. Xvfb picks a free
+# display number itself and writes it once it listens, so two runs started
+# at the same moment (other checkouts' tests) never share one display, and
+# one run's end never takes another's display away.
 if [ -z "${DISPLAY:-}" ]; then
-  for n in $(seq 90 120); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-      Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
-      QUORVIN_XVFB_PID=$!
-      export DISPLAY=":$n"
-      for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-      break
-    fi
+  quorvin_display_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
+    3>"$quorvin_display_file" >/dev/null 2>&1 </dev/null &
+  QUORVIN_XVFB_PID=$!
+  for _ in $(seq 200); do  # up to 20 s on a busy machine
+    [ -s "$quorvin_display_file" ] && break
+    kill -0 "$QUORVIN_XVFB_PID" 2>/dev/null || break
+    sleep 0.1
   done
+  if [ -s "$quorvin_display_file" ]; then
+    export DISPLAY=":$(head -n 1 "$quorvin_display_file")"
+  else
+    echo "wine-env.sh: Xvfb did not start" >&2
+    unset QUORVIN_XVFB_PID
+  fi
+  rm -f "$quorvin_display_file"
 fi
 
 # The prefix, made once; then a persistent server started with its output

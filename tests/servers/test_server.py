@@ -216,11 +216,28 @@ def alive(pid):
         return False
 
 
+def serves(pid):
+    # A pid file outlives its server when a run is cut off, and the number
+    # may since have gone to any other process (another test run's): only a
+    # server of this script is ever signalled.
+    try:
+        with open("/proc/%d/cmdline" % pid, "rb") as f:
+            argv = f.read().split(b"\0")
+    except OSError:
+        return False
+    script = os.path.basename(__file__).encode()
+    return b"serve" in argv and any(os.path.basename(arg) == script
+                                    for arg in argv)
+
+
 def stop(pidfile):
     try:
         with open(pidfile) as f:
             pid = int(f.read())
     except (OSError, ValueError):
+        return
+    if not serves(pid):
+        os.remove(pidfile)
         return
     try:
         os.kill(pid, signal.SIGTERM)
