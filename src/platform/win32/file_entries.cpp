@@ -1,31 +1,30 @@
-// exists and fileSize: one directory search for exactly the given text.
+// exists and fileSize: one directory search for exactly the entry named.
 #include <windows.h>
 
 #include "platform/win32/entry_size.h"
+#include "platform/win32/file_target.h"
 #include "platform/win32/text_wide.h"
-#include "platform/win32/volume_root.h"
 #include "platform/win32/win32_system.h"
 
 namespace {
 
-// Texts that name no directory entry, decided here rather than left to
-// how a given Windows version's search treats them.
-bool namesNoEntry(const std::wstring& path) {
-  if (path.empty() || path.find_first_of(L"\r\n") != std::wstring::npos)
-    return true;
-  if (path.back() == L'\\' || path.back() == L'/') return true;
-  return isBareDrive(path) || isVolumeRoot(fullPathOf(path));
-}
-
-// The first entry the search finds, without opening the file.
-bool findEntry(const std::string& gbkPath, WIN32_FIND_DATAW* entry) {
-  const std::wstring path = wideFromText(gbkPath);
-  if (namesNoEntry(path)) return false;
-  HANDLE search = FindFirstFileExW(path.c_str(), FindExInfoBasic, entry,
+// The entry named, found by a directory search without opening the file;
+// for a pattern, its first match. A search still matches names loosely
+// (Wine lets "abc.." match "abc"), so only the name itself counts.
+bool findEntry(const std::string& text, WIN32_FIND_DATAW* entry) {
+  const std::wstring literal = literalTargetOf(wideFromText(text));
+  if (literal.empty()) return false;
+  const std::wstring_view name = lastNameOf(literal);
+  const bool pattern = name.find_first_of(L"*?") != std::wstring_view::npos;
+  HANDLE search = FindFirstFileExW(literal.c_str(), FindExInfoBasic, entry,
                                    FindExSearchNameMatch, nullptr, 0);
   if (search == INVALID_HANDLE_VALUE) return false;
+  bool found;
+  do {
+    found = pattern || isSameName(entry->cFileName, name);
+  } while (!found && FindNextFileW(search, entry));
   FindClose(search);
-  return true;
+  return found;
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 // deleteFile, programFolder and setWorkingDirectory.
 #include <windows.h>
 
+#include "platform/win32/file_target.h"
 #include "platform/win32/text_wide.h"
 #include "platform/win32/win32_system.h"
 
 bool Win32System::deleteFile(const std::string& path) {
-  return DeleteFileW(wideFromText(path).c_str()) != FALSE;
+  const std::wstring literal = literalTargetOf(wideFromText(path));
+  return !literal.empty() && DeleteFileW(literal.c_str()) != FALSE;
 }
 
 std::string Win32System::programFolder() {

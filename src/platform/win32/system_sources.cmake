@@ -2,9 +2,14 @@
 add_library(quorvin_win32_system STATIC
   text_wide.cpp
   volume_root.cpp
+  literal_path.cpp
+  file_target.cpp
   file_entries.cpp
   file_operations.cpp
   write_file.cpp
+  nt_file_calls.cpp
+  folder_listing.cpp
+  folder_walk.cpp
   delete_folder.cpp
   internet.cpp
   encoding.cpp
@@ -12,4 +17,4 @@ add_library(quorvin_win32_system STATIC
 )
 target_include_directories(quorvin_win32_system PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_compile_definitions(quorvin_win32_system PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
-target_link_libraries(quorvin_win32_system PUBLIC quorvin_core wininet shell32 kernel32)
+target_link_libraries(quorvin_win32_system PUBLIC quorvin_core wininet shell32 kernel32 ntdll)

@@ -39,21 +39,6 @@ std::vector<std::wstring> resolvedNames(const std::wstring& path, size_t keep) {
 
 }  // namespace
 
-std::wstring fullPathOf(const std::wstring& path) {
-  if (path.empty()) return std::wstring();
-  std::wstring full(MAX_PATH, L'\0');
-  DWORD n = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()),
-                             full.data(), nullptr);
-  if (n >= full.size()) {
-    full.resize(n);
-    n = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()),
-                         full.data(), nullptr);
-  }
-  if (n == 0 || n >= full.size()) return std::wstring();
-  full.resize(n);
-  return full;
-}
-
 bool isBareDrive(const std::wstring& path) {
   return path.size() == 2 && iswalpha(path[0]) && path[1] == L':';
 }

@@ -16,6 +16,21 @@ TEST_F(DeleteFileTest, RemovesTheFileForGood) {
   EXPECT_EQ(listing(), std::vector<std::string>{});
 }
 
+// Names a plain path strips or takes for a device, made from Linux: the
+// entry named goes, its sibling stays.
+TEST_F(DeleteFileTest, DeletesTheEntryNamedNotItsSibling) {
+  ASSERT_EQ(runUnix("cd '" + unixPath("") +
+                    "' && echo keep | tee abc abc. def 'def ' nul con aux.txt "
+                    "com1 'x. .' > /dev/null"),
+            0);
+  for (const char* name : {"abc.", "def ", "nul", "con", "aux.txt", "com1",
+                           "x. ."})
+    EXPECT_TRUE(sys.deleteFile(path(name))) << name;
+  EXPECT_EQ(listing(), (std::vector<std::string>{"abc", "def"}));
+  EXPECT_FALSE(sys.deleteFile(path("abc") + "\\"));
+  EXPECT_EQ(contents("abc"), "keep\n");
+}
+
 TEST_F(DeleteFileTest, LeavesAReadOnlyFile) {
   makeFile("只读.txt", "keep");
   setReadOnly("只读.txt");

@@ -37,13 +37,40 @@ TEST_F(FileEntries, FilesAndFoldersAreFoundAndMeasured) {
   }
 }
 
+// Siblings a plain path confuses, and device names, made from Linux: each
+// is found and measured as itself.
+TEST_F(FileEntries, TheEntryNamedIsTheOneMeasured) {
+  ASSERT_EQ(runUnix("cd '" + unixPath("资料") +
+                    "' && head -c 5000 /dev/zero > abc && head -c 3000 "
+                    "/dev/zero > abc. && head -c 3100 /dev/zero > 'def ' && "
+                    "head -c 5100 /dev/zero > def && head -c 7 /dev/zero > nul "
+                    "&& head -c 8 /dev/zero > aux.txt && mkdir con dir. && "
+                    "head -c 9 /dev/zero > dir./com1"),
+            0);
+  const struct {
+    const char* name;
+    int64_t size;
+  } cases[] = {{"abc", 5000},   {"abc.", 3000}, {"def ", 3100},
+               {"def", 5100},   {"nul", 7},     {"aux.txt", 8},
+               {"con", 0},      {"dir.", 0},    {"dir.\\com1", 9}};
+  for (const auto& c : cases) {
+    const std::string typed = path("资料\\" + std::string(c.name));
+    EXPECT_TRUE(sys.exists(typed)) << c.name;
+    EXPECT_EQ(sys.fileSize(typed), c.size) << c.name;
+  }
+  EXPECT_FALSE(sys.exists(path("资料\\lpt1")));
+  EXPECT_FALSE(sys.exists(path("资料\\abc..")));
+}
+
 TEST_F(FileEntries, TextsThatNameNoEntry) {
   for (const std::string& text :
        {std::string(), path("资料") + "\\", path("资料") + "/",
         path("资料\\报告.txt") + "\\", path("资料\\报告.txt") + "\r\n",
         path("资料\\报告.txt") + "\n", path("资料\\报告.txt\r\nx"),
         std::string("C:"), std::string("C:\\"), std::string("Z:\\"),
-        std::string("c:/"), std::string("C:\\."), std::string("C:\\..")}) {
+        std::string("c:/"), std::string("C:\\."), std::string("C:\\.."),
+        std::string("\\\\.\\nul"), std::string("\\\\?\\C:\\"),
+        "C:\\" + std::string(40000, 'a')}) {
     EXPECT_FALSE(sys.exists(text)) << utf8(text);
     EXPECT_EQ(sys.fileSize(text), -1) << utf8(text);
   }

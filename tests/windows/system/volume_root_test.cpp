@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/win32/delete_folder.h"
+#include "platform/win32/nt_file_calls.h"
 
 namespace {
 
@@ -57,67 +58,53 @@ TEST(IsVolumeRoot, FoldersBelowARoot) {
     EXPECT_FALSE(isVolumeRoot(folder)) << folder;
 }
 
-// Stand-ins that record every call and find nothing unless told to.
+TEST(IsVolumeRoot, LiteralFormsOfNamesThatLookLikeDevices) {
+  // A file named like a device is a file: only "\\.\nul" itself is one.
+  for (const wchar_t* file :
+       {L"\\\\?\\C:\\x\\nul", L"\\\\?\\C:\\x\\con", L"\\\\?\\C:\\aux.txt",
+        L"\\\\?\\Z:\\tmp\\com1", L"\\\\?\\C:\\x\\abc.", L"\\\\?\\C:\\x\\abc "})
+    EXPECT_FALSE(isVolumeRoot(file)) << file;
+  for (const wchar_t* root : {L"\\\\?\\nul\\", L"\\\\?\\C:\\", L"\\\\?\\C:"})
+    EXPECT_TRUE(isVolumeRoot(root)) << root;
+}
+
+// Stand-ins that record every call and find nothing.
 std::vector<std::wstring> calls;
-std::vector<std::pair<std::wstring, std::vector<WIN32_FIND_DATAW>>> listings;
 
-struct Search {
-  std::vector<WIN32_FIND_DATAW> entries;
-  size_t next = 0;
-};
-
-HANDLE WINAPI recordFindFirst(const wchar_t* pattern, WIN32_FIND_DATAW* out) {
-  calls.push_back(std::wstring(L"find ") + pattern);
-  for (auto& [listed, entries] : listings) {
-    if (listed == pattern && !entries.empty()) {
-      auto* search = new Search{entries, 1};
-      *out = entries[0];
-      return search;
-    }
-  }
-  SetLastError(ERROR_FILE_NOT_FOUND);
-  return INVALID_HANDLE_VALUE;
+NTSTATUS recordOpen(HANDLE, std::wstring_view name, ACCESS_MASK, ULONG,
+                    HANDLE* opened) {
+  calls.push_back(L"open " + std::wstring(name));
+  *opened = nullptr;
+  return static_cast<NTSTATUS>(0xC0000034);  // not found
 }
 
-BOOL WINAPI recordFindNext(HANDLE handle, WIN32_FIND_DATAW* out) {
-  auto* search = static_cast<Search*>(handle);
-  if (search->next == search->entries.size()) return FALSE;
-  *out = search->entries[search->next++];
-  return TRUE;
+NTSTATUS recordList(HANDLE, void*, ULONG, std::wstring_view, bool, ULONG*) {
+  calls.push_back(L"list");
+  return static_cast<NTSTATUS>(0x80000006);  // no more files
 }
 
-BOOL WINAPI recordFindClose(HANDLE handle) {
-  delete static_cast<Search*>(handle);
-  return TRUE;
+NTSTATUS recordQuery(HANDLE, void*, ULONG, FILE_INFORMATION_CLASS) {
+  calls.push_back(L"query");
+  return kStatusNotSupported;
 }
 
-BOOL WINAPI recordDeleteFile(const wchar_t* path) {
-  calls.push_back(std::wstring(L"delete ") + path);
-  return TRUE;
+NTSTATUS recordSet(HANDLE, void*, ULONG, FILE_INFORMATION_CLASS) {
+  calls.push_back(L"set");
+  return kStatusNotSupported;
 }
 
-BOOL WINAPI recordRemoveDirectory(const wchar_t* path) {
-  calls.push_back(std::wstring(L"remove ") + path);
-  return TRUE;
+NTSTATUS recordClose(HANDLE) {
+  calls.push_back(L"close");
+  return 0;
 }
 
-const FolderCalls kRecording = {recordFindFirst, recordFindNext,
-                                recordFindClose, recordDeleteFile,
-                                recordRemoveDirectory};
-
-WIN32_FIND_DATAW entry(const wchar_t* name, DWORD attributes, DWORD tag = 0) {
-  WIN32_FIND_DATAW found{};
-  found.dwFileAttributes = attributes;
-  found.dwReserved0 = tag;
-  wcscpy(found.cFileName, name);
-  return found;
-}
+const NtFileCalls kRecording = {recordOpen, recordList, recordQuery,
+                                recordSet, recordClose};
 
 class DeleteFolderCalls : public testing::Test {
  protected:
   void SetUp() override {
     calls.clear();
-    listings.clear();
     GetCurrentDirectoryW(MAX_PATH, saved_);
   }
   void TearDown() override { SetCurrentDirectoryW(saved_); }
@@ -140,13 +127,20 @@ TEST_F(DeleteFolderCalls, RootsAreRefusedBeforeAnyCall) {
                               L"C:\\..",
                               L"C:\\x\\..",
                               L"Z:\\tmp\\..",
+                              L"C:\\x\\..\\..\\.",
                               L"\\\\?\\C:\\",
+                              L"\\\\?\\C:",
+                              L"\\\\?\\C:\\x\\..",
                               L"\\\\.\\C:\\",
+                              L"\\\\.\\C:\\x\\..",
+                              L"\\\\.\\nul",
                               L"\\\\?\\Z:\\",
                               L"\\\\server\\share",
                               L"\\\\server\\share\\",
                               L"//server/share",
+                              L"\\\\server\\share\\x\\..",
                               L"\\\\?\\UNC\\server\\share",
+                              L"\\\\?\\Volume{12345678-0000-0000-0000-000000000000}\\",
                               L"\\",
                               L"/"}) {
     EXPECT_FALSE(deleteFolderWith(root, kRecording)) << root;
@@ -156,7 +150,8 @@ TEST_F(DeleteFolderCalls, RootsAreRefusedBeforeAnyCall) {
 
 TEST_F(DeleteFolderCalls, RelativePathsThatReachTheRootAreRefused) {
   ASSERT_TRUE(SetCurrentDirectoryW(L"C:\\windows"));
-  for (const wchar_t* root : {L"..", L"..\\.", L"../", L"system32\\..\\.."}) {
+  for (const wchar_t* root : {L"..", L"..\\.", L"../", L"system32\\..\\..",
+                              L"\\", L"C:..", L"C:system32\\..\\.."}) {
     EXPECT_FALSE(deleteFolderWith(root, kRecording)) << root;
     EXPECT_TRUE(calls.empty()) << root;
   }
@@ -167,60 +162,23 @@ TEST_F(DeleteFolderCalls, RelativePathsThatReachTheRootAreRefused) {
   }
 }
 
-TEST_F(DeleteFolderCalls, AFolderIsSearchedEmptiedAndRemoved) {
-  const std::wstring top = L"C:\\quorvin-none";
-  listings = {
-      {top + L"\\*.*",
-       {entry(L".", FILE_ATTRIBUTE_DIRECTORY),
-        entry(L"..", FILE_ATTRIBUTE_DIRECTORY),
-        entry(L"a.txt", FILE_ATTRIBUTE_ARCHIVE),
-        entry(L"sub", FILE_ATTRIBUTE_DIRECTORY),
-        entry(L"junction",
-              FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT,
-              IO_REPARSE_TAG_MOUNT_POINT),
-        entry(L"winelink",
-              FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT),
-        entry(L"filelink", FILE_ATTRIBUTE_REPARSE_POINT,
-              IO_REPARSE_TAG_SYMLINK)}},
-      {top + L"\\sub\\*.*", {entry(L"b.txt", FILE_ATTRIBUTE_READONLY)}}};
-  // Leading blanks are not part of the path.
-  EXPECT_TRUE(deleteFolderWith(L"  " + top, kRecording));
-  const std::vector<std::wstring> expected = {
-      L"find " + top,  // what the path itself names
-      L"find " + top + L"\\*.*",
-      L"delete " + top + L"\\a.txt",
-      L"find " + top + L"\\sub\\*.*",
-      L"delete " + top + L"\\sub\\b.txt",
-      L"remove " + top + L"\\sub",
-      L"remove " + top + L"\\junction",  // the link itself, not entered
-      // winelink: an untagged reparse point, neither entered nor removed
-      L"delete " + top + L"\\filelink",
-      L"remove " + top,
-  };
-  EXPECT_EQ(calls, expected);
+// Before the literal form, "...\nul" was "\\.\nul" and taken for a root.
+TEST_F(DeleteFolderCalls, NamesOfDevicesAreFoldersLikeAnyOther) {
+  for (const wchar_t* folder : {L"C:\\x\\nul", L"C:\\x\\con", L"C:\\x\\prn",
+                                L"C:\\x\\com1", L"C:\\x\\dir."}) {
+    EXPECT_TRUE(mayDeleteAsFolder(folder)) << folder;
+    calls.clear();
+    EXPECT_FALSE(deleteFolderWith(folder, kRecording)) << folder;
+    // The parent is opened by its literal name, and nothing else happens
+    // when it cannot be.
+    ASSERT_EQ(calls, std::vector<std::wstring>{L"open \\??\\C:\\x"}) << folder;
+  }
 }
 
-TEST_F(DeleteFolderCalls, ALinkGivenAsTheTargetIsNeverEntered) {
-  const std::wstring link = L"C:\\quorvin-link";
-  struct Case {
-    DWORD tag;
-    bool removed;
-  };
-  for (const Case& c : {Case{IO_REPARSE_TAG_MOUNT_POINT, true},
-                        Case{IO_REPARSE_TAG_SYMLINK, true},
-                        Case{0, false}}) {  // Wine's view of a Unix link
-    calls.clear();
-    const WIN32_FIND_DATAW itself =
-        entry(L"quorvin-link",
-              FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT, c.tag);
-    listings = {
-        {link, {itself}},
-        {link + L"\\*.*", {entry(L"target.txt", FILE_ATTRIBUTE_ARCHIVE)}}};
-    EXPECT_EQ(deleteFolderWith(link + L"\\", kRecording), c.removed);
-    std::vector<std::wstring> expected = {L"find " + link};
-    if (c.removed) expected.push_back(L"remove " + link + L"\\");
-    EXPECT_EQ(calls, expected) << "tag " << c.tag;
-  }
+TEST_F(DeleteFolderCalls, ATooLongPathIsRefused) {
+  EXPECT_FALSE(deleteFolderWith(L"C:\\" + std::wstring(40000, L'a'),
+                                kRecording));
+  EXPECT_TRUE(calls.empty());
 }
 
 }  // namespace

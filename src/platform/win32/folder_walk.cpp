@@ -1,0 +1,194 @@
+#include "platform/win32/folder_walk.h"
+
+#include <vector>
+
+namespace {
+
+struct Walk {
+  const NtFileCalls& calls;
+  DeletionProgress* progress;
+  // Set once the system refused the POSIX-semantics disposition.
+  bool classicOnly = false;
+};
+
+bool stopRequested(const Walk& walk) {
+  return walk.progress && walk.progress->stopRequested;
+}
+
+void countRemoved(Walk& walk, bool folder) {
+  if (!walk.progress) return;
+  if (folder)
+    ++walk.progress->foldersDeleted;
+  else
+    ++walk.progress->filesDeleted;
+}
+
+bool isDotOrDotDot(std::wstring_view name) {
+  return name == L"." || name == L"..";
+}
+
+// A name with a separator cannot be one entry of its folder (Wine shows
+// such Unix names): opening it would reach somewhere else.
+bool namesOneEntry(std::wstring_view name) {
+  return !name.empty() && name.find_first_of(L"\\/") == std::wstring_view::npos;
+}
+
+// Answers that mean the system has no POSIX-semantics disposition at all
+// (older Windows, other file systems, Wine).
+bool meansUnsupported(NTSTATUS status) {
+  return status == kStatusNotImplemented || status == kStatusInvalidInfoClass ||
+         status == kStatusNotSupported || status == kStatusInvalidParameter;
+}
+
+// Marks the entry behind the handle for deletion. POSIX semantics first:
+// the name goes at once, so a folder holding it is empty even while some
+// other program still has it open.
+bool markForDeletion(Walk& walk, HANDLE handle) {
+  if (!walk.classicOnly) {
+    FileDispositionInformationEx posix{kDispositionDelete |
+                                       kDispositionPosixSemantics};
+    const NTSTATUS status = walk.calls.set(handle, &posix, sizeof posix,
+                                           kFileDispositionInformationEx);
+    if (NT_SUCCESS(status)) return true;
+    if (!meansUnsupported(status)) return false;
+    walk.classicOnly = true;
+  }
+  FILE_DISPOSITION_INFORMATION classic{TRUE};
+  return NT_SUCCESS(walk.calls.set(handle, &classic, sizeof classic,
+                                   FileDispositionInformation));
+}
+
+// A file of the folder, opened as it stands (a link itself, never what it
+// points to) and deleted through its handle. Where only the classic
+// disposition exists, it is asked for in the open itself: the same
+// deletion, one call fewer per file.
+void deleteFile(Walk& walk, HANDLE folder, std::wstring_view name) {
+  const ULONG options = FILE_NON_DIRECTORY_FILE | FILE_OPEN_REPARSE_POINT;
+  HANDLE file;
+  if (walk.classicOnly) {
+    if (NT_SUCCESS(walk.calls.open(folder, name, DELETE,
+                                   options | FILE_DELETE_ON_CLOSE, &file))) {
+      walk.calls.close(file);
+      countRemoved(walk, false);
+    }
+    return;
+  }
+  if (!NT_SUCCESS(walk.calls.open(folder, name, DELETE, options, &file)))
+    return;
+  const bool marked = markForDeletion(walk, file);
+  walk.calls.close(file);
+  if (marked) countRemoved(walk, false);
+}
+
+struct Identity {
+  LONGLONG id = 0;
+  ULONG attributes = 0;
+};
+
+bool identityOf(const Walk& walk, HANDLE handle, Identity* identity) {
+  FILE_INTERNAL_INFORMATION internal{};
+  FILE_ATTRIBUTE_TAG_INFORMATION tag{};
+  if (!NT_SUCCESS(walk.calls.query(handle, &internal, sizeof internal,
+                                   FileInternalInformation)) ||
+      !NT_SUCCESS(walk.calls.query(handle, &tag, sizeof tag,
+                                   FileAttributeTagInformation)))
+    return false;
+  identity->id = internal.IndexNumber.QuadPart;
+  identity->attributes = tag.FileAttributes;
+  return true;
+}
+
+// What became of a folder or link entry: a folder handle to go into, or
+// nothing more to do with it (removed or left).
+struct Taken {
+  HANDLE folder = nullptr;
+  bool removed = false;
+};
+
+// A folder or a link of the folder. The entry is opened without following
+// links; what the handle then is decides:
+// - not the file listed (another file id): something was put in its place
+//   since the listing; left alone, never entered;
+// - a link itself (Windows): removed as a link;
+// - listed as a link but opened as a plain folder (Wine opens what a Unix
+//   link points to): left alone;
+// - the folder listed: returned, to be emptied and removed.
+Taken takeFolder(Walk& walk, HANDLE parent, const ListedEntry& entry) {
+  const bool listedAsLink = entry.attributes & FILE_ATTRIBUTE_REPARSE_POINT;
+  ACCESS_MASK access = DELETE | FILE_READ_ATTRIBUTES | SYNCHRONIZE;
+  ULONG options = FILE_OPEN_REPARSE_POINT | FILE_SYNCHRONOUS_IO_NONALERT |
+                  FILE_OPEN_FOR_BACKUP_INTENT;
+  if (!listedAsLink) {
+    access |= FILE_LIST_DIRECTORY;
+    options |= FILE_DIRECTORY_FILE;
+  }
+  HANDLE handle;
+  if (!NT_SUCCESS(walk.calls.open(parent, entry.name, access, options, &handle)))
+    return {};
+  Identity identity;
+  if (!identityOf(walk, handle, &identity) || identity.id != entry.id) {
+    walk.calls.close(handle);
+    return {};
+  }
+  if (identity.attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+    const bool removed = markForDeletion(walk, handle);
+    walk.calls.close(handle);
+    if (removed)
+      countRemoved(walk, identity.attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return {nullptr, removed};
+  }
+  if (listedAsLink || !(identity.attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    walk.calls.close(handle);
+    return {};
+  }
+  return {handle, false};
+}
+
+// Empties the open folder and everything below it, one level of open
+// folders at a time (no recursion, so depth costs no stack), then removes
+// each as it becomes empty. True when `top` itself was removed.
+bool emptyAndRemove(Walk& walk, HANDLE top) {
+  std::vector<FolderListing> levels;
+  levels.emplace_back(top, walk.calls);
+  for (;;) {
+    if (stopRequested(walk)) {
+      for (const FolderListing& level : levels) walk.calls.close(level.folder());
+      return false;
+    }
+    FolderListing& level = levels.back();
+    ListedEntry entry;
+    if (!level.next(&entry)) {
+      const HANDLE folder = level.folder();
+      levels.pop_back();
+      const bool removed = markForDeletion(walk, folder);
+      walk.calls.close(folder);
+      if (removed) countRemoved(walk, true);
+      if (levels.empty()) return removed;
+      continue;
+    }
+    if (isDotOrDotDot(entry.name) || !namesOneEntry(entry.name)) continue;
+    if (!(entry.attributes &
+          (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))) {
+      deleteFile(walk, level.folder(), entry.name);
+      continue;
+    }
+    const Taken taken = takeFolder(walk, level.folder(), entry);
+    if (taken.folder) {
+      level.keepOnlyRest();
+      levels.emplace_back(taken.folder, walk.calls);
+    }
+  }
+}
+
+}  // namespace
+
+bool deleteFolderEntry(HANDLE parent, const ListedEntry& entry,
+                       const NtFileCalls& calls, DeletionProgress* progress) {
+  Walk walk{calls, progress};
+  if (stopRequested(walk) || !namesOneEntry(entry.name) ||
+      isDotOrDotDot(entry.name))
+    return false;
+  const Taken taken = takeFolder(walk, parent, entry);
+  if (!taken.folder) return taken.removed;
+  return emptyAndRemove(walk, taken.folder);
+}
