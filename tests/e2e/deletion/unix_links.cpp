@@ -26,6 +26,18 @@ bool makeUnixLink(const std::string& target, const std::string& link) {
          runUnix(L"ln -s '" + from + L"' '" + to + L"'") && exists(link);
 }
 
+bool runUnixIn(const std::string& folder, const std::string& command) {
+  const std::wstring where = unixPathOf(folder);
+  return !where.empty() && runUnix(L"cd '" + where + L"' && " + wide(command));
+}
+
+std::string unixPath(const std::string& path) { return gbk(unixPathOf(path)); }
+
+bool existsLiterally(const std::string& path) {
+  return GetFileAttributesW((L"\\\\?\\" + wide(path)).c_str()) !=
+         INVALID_FILE_ATTRIBUTES;
+}
+
 bool removeUnixLink(const std::string& link) {
   const std::wstring path = unixPathOf(link);
   return !path.empty() && runUnix(L"rm -f '" + path + L"'");

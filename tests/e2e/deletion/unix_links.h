@@ -1,5 +1,5 @@
-// Unix symbolic links made from a scenario: under Wine they stand for the
-// junctions and folder links a user's disk may hold.
+// Unix symbolic links and names made from a scenario: under Wine they stand
+// for the junctions, folder links and odd names a user's disk may hold.
 #pragma once
 
 #include <string>
@@ -12,5 +12,14 @@ bool makeUnixLink(const std::string& target, const std::string& link);
 // Removes the link itself (`rm`, never recursive), also when it dangles, so
 // the folder holding it can go; false if that could not be confirmed.
 bool removeUnixLink(const std::string& link);
+
+// Runs a shell command line (GBK; single quotes only) in the Unix folder
+// behind `folder` (a GBK Windows path) and waits for it; false if it did
+// not succeed. Makes the names a Windows path cannot spell: "abc.", "nul".
+bool runUnixIn(const std::string& folder, const std::string& command);
+// The Unix path of a GBK Windows path, as GBK text for commands.
+std::string unixPath(const std::string& path);
+// Whether the entry exists, named literally ("\\?\"): "abc." is not "abc".
+bool existsLiterally(const std::string& path);
 
 }  // namespace e2e
