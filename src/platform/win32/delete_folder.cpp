@@ -67,11 +67,11 @@ bool deleteFolderWith(const std::wstring& path, const NtFileCalls& calls,
   if (isVolumeRoot(parentPath)) parentPath += L'\\';
 
   HANDLE parent;
-  if (!NT_SUCCESS(calls.open(nullptr, ntPathOf(parentPath),
-                             FILE_LIST_DIRECTORY | SYNCHRONIZE,
-                             FILE_DIRECTORY_FILE | FILE_SYNCHRONOUS_IO_NONALERT |
-                                 FILE_OPEN_FOR_BACKUP_INTENT,
-                             &parent)))
+  if (!NT_SUCCESS(calls.open(
+          nullptr, ntPathOf(parentPath), FILE_LIST_DIRECTORY | SYNCHRONIZE,
+          FILE_DIRECTORY_FILE | FILE_SYNCHRONOUS_IO_NONALERT |
+              FILE_OPEN_FOR_BACKUP_INTENT,
+          &parent)))
     return false;
   // The listing must outlive the entry found in it.
   FolderListing listing(parent, calls, name);

@@ -17,8 +17,8 @@ std::wstring literalTargetOf(const std::wstring& path) {
 
 std::wstring_view lastNameOf(const std::wstring& literalPath) {
   const size_t split = literalPath.find_last_of(L'\\');
-  return std::wstring_view(literalPath).substr(
-      split == std::wstring::npos ? 0 : split + 1);
+  return std::wstring_view(literalPath)
+      .substr(split == std::wstring::npos ? 0 : split + 1);
 }
 
 bool isSameName(std::wstring_view listed, std::wstring_view asked,

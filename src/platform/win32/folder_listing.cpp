@@ -42,9 +42,9 @@ bool FolderListing::readBatch() {
   if (finished_) return false;
   batch_.assign(kBatchBytes / 8, 0);
   ULONG written = 0;
-  const NTSTATUS status = calls_->list(folder_, batch_.data(), kBatchBytes,
-                                       first_ ? mask_ : std::wstring_view(),
-                                       first_, &written);
+  const NTSTATUS status =
+      calls_->list(folder_, batch_.data(), kBatchBytes,
+                   first_ ? mask_ : std::wstring_view(), first_, &written);
   first_ = false;
   if (!NT_SUCCESS(status) || written == 0) {
     finished_ = true;

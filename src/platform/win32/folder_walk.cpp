@@ -123,7 +123,8 @@ Taken takeFolder(Walk& walk, HANDLE parent, const ListedEntry& entry) {
     options |= FILE_DIRECTORY_FILE;
   }
   HANDLE handle;
-  if (!NT_SUCCESS(walk.calls.open(parent, entry.name, access, options, &handle)))
+  if (!NT_SUCCESS(
+          walk.calls.open(parent, entry.name, access, options, &handle)))
     return {};
   Identity identity;
   if (!identityOf(walk, handle, &identity) || identity.id != entry.id) {
@@ -152,7 +153,8 @@ bool emptyAndRemove(Walk& walk, HANDLE top) {
   levels.emplace_back(top, walk.calls);
   for (;;) {
     if (stopRequested(walk)) {
-      for (const FolderListing& level : levels) walk.calls.close(level.folder());
+      for (const FolderListing& level : levels)
+        walk.calls.close(level.folder());
       return false;
     }
     FolderListing& level = levels.back();

@@ -60,8 +60,8 @@ std::wstring leadingSegments(const std::wstring& text, int count,
 std::wstring currentDirectory() {
   std::wstring folder(MAX_PATH, L'\0');
   for (;;) {
-    const DWORD n = GetCurrentDirectoryW(static_cast<DWORD>(folder.size()),
-                                         folder.data());
+    const DWORD n =
+        GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data());
     if (n == 0) return std::wstring();
     if (n < folder.size()) {
       folder.resize(n);
@@ -76,8 +76,8 @@ std::wstring currentDirectory() {
 std::wstring driveDirectory(wchar_t drive) {
   const wchar_t bare[] = {drive, L':', L'\0'};
   std::wstring full(MAX_PATH, L'\0');
-  DWORD n = GetFullPathNameW(bare, static_cast<DWORD>(full.size()),
-                             full.data(), nullptr);
+  DWORD n = GetFullPathNameW(bare, static_cast<DWORD>(full.size()), full.data(),
+                             nullptr);
   if (n >= full.size()) {
     full.resize(n);
     n = GetFullPathNameW(bare, static_cast<DWORD>(full.size()), full.data(),

@@ -11,8 +11,8 @@ bool countedString(std::wstring_view text, UNICODE_STRING* counted) {
   return true;
 }
 
-NTSTATUS openEntry(HANDLE folder, std::wstring_view name,
-                         ACCESS_MASK access, ULONG options, HANDLE* opened) {
+NTSTATUS openEntry(HANDLE folder, std::wstring_view name, ACCESS_MASK access,
+                   ULONG options, HANDLE* opened) {
   UNICODE_STRING counted;
   if (!countedString(name, &counted)) return kStatusObjectNameInvalid;
   // An entry of a folder is opened by the exact name its listing gave; a
@@ -29,28 +29,27 @@ NTSTATUS openEntry(HANDLE folder, std::wstring_view name,
 }
 
 NTSTATUS listEntries(HANDLE folder, void* buffer, ULONG size,
-                           std::wstring_view mask, bool first,
-                           ULONG* written) {
+                     std::wstring_view mask, bool first, ULONG* written) {
   UNICODE_STRING counted;
   const bool masked = !mask.empty() && countedString(mask, &counted);
   IO_STATUS_BLOCK status{};
-  const NTSTATUS result = NtQueryDirectoryFile(
-      folder, nullptr, nullptr, nullptr, &status, buffer, size,
-      FileIdFullDirectoryInformation, FALSE, masked ? &counted : nullptr,
-      first);
+  const NTSTATUS result =
+      NtQueryDirectoryFile(folder, nullptr, nullptr, nullptr, &status, buffer,
+                           size, FileIdFullDirectoryInformation, FALSE,
+                           masked ? &counted : nullptr, first);
   *written = NT_SUCCESS(result) ? static_cast<ULONG>(status.Information) : 0;
   return result;
 }
 
 NTSTATUS queryInformation(HANDLE handle, void* information, ULONG size,
-                                FILE_INFORMATION_CLASS informationClass) {
+                          FILE_INFORMATION_CLASS informationClass) {
   IO_STATUS_BLOCK status;
   return NtQueryInformationFile(handle, &status, information, size,
                                 informationClass);
 }
 
 NTSTATUS setInformation(HANDLE handle, void* information, ULONG size,
-                              FILE_INFORMATION_CLASS informationClass) {
+                        FILE_INFORMATION_CLASS informationClass) {
   IO_STATUS_BLOCK status;
   return NtSetInformationFile(handle, &status, information, size,
                               informationClass);
@@ -60,6 +59,5 @@ NTSTATUS closeHandle(HANDLE handle) { return NtClose(handle); }
 
 }  // namespace
 
-const NtFileCalls kWindowsNtFileCalls = {openEntry, listEntries,
-                                         queryInformation, setInformation,
-                                         closeHandle};
+const NtFileCalls kWindowsNtFileCalls = {
+    openEntry, listEntries, queryInformation, setInformation, closeHandle};

@@ -23,8 +23,8 @@ TEST_F(DeleteFileTest, DeletesTheEntryNamedNotItsSibling) {
                     "' && echo keep | tee abc abc. def 'def ' nul con aux.txt "
                     "com1 'x. .' > /dev/null"),
             0);
-  for (const char* name : {"abc.", "def ", "nul", "con", "aux.txt", "com1",
-                           "x. ."})
+  for (const char* name :
+       {"abc.", "def ", "nul", "con", "aux.txt", "com1", "x. ."})
     EXPECT_TRUE(sys.deleteFile(path(name))) << name;
   EXPECT_EQ(listing(), (std::vector<std::string>{"abc", "def"}));
   EXPECT_FALSE(sys.deleteFile(path("abc") + "\\"));

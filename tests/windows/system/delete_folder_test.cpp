@@ -1,6 +1,8 @@
 // deleteFolder on real trees under Wine, and the walk's choices on the
 // real calls with some of the system's answers changed. Roots are covered
 // without touching any file in volume_root_test.cpp.
+#include "platform/win32/delete_folder.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -8,7 +10,6 @@
 #include <map>
 #include <set>
 
-#include "platform/win32/delete_folder.h"
 #include "platform/win32/nt_file_calls.h"
 #include "platform/win32/text_wide.h"
 #include "system_test_support.h"
@@ -38,8 +39,8 @@ std::wstring nameOf(HANDLE handle) {
   return found == injection.names.end() ? L"?" : found->second;
 }
 
-NTSTATUS injectedOpen(HANDLE folder, std::wstring_view name,
-                      ACCESS_MASK access, ULONG options, HANDLE* opened) {
+NTSTATUS injectedOpen(HANDLE folder, std::wstring_view name, ACCESS_MASK access,
+                      ULONG options, HANDLE* opened) {
   const std::wstring text(name);
   if (folder) {
     injection.longestName = std::max(injection.longestName, name.size());
@@ -122,7 +123,8 @@ size_t countOf(const std::wstring& line) {
   return std::count(injection.log.begin(), injection.log.end(), line);
 }
 
-// ---- Fixture -----------------------------------------------------------------
+// ---- Fixture
+// -----------------------------------------------------------------
 class DeleteFolderTest : public FolderTest {
  protected:
   void SetUp() override {
@@ -203,8 +205,9 @@ TEST_F(DeleteFolderTest, RemovesNamesAPlainPathCannotSpell) {
 
 // A folder "dir." beside "dir", and "prn" typed: each is the one deleted.
 TEST_F(DeleteFolderTest, TheFolderNamedIsTheOneDeleted) {
-  makeUnix("mkdir dir dir. prn 'sp ' sp && touch dir./f dir/keep prn/f "
-           "'sp /f' sp/keep");
+  makeUnix(
+      "mkdir dir dir. prn 'sp ' sp && touch dir./f dir/keep prn/f "
+      "'sp /f' sp/keep");
   EXPECT_TRUE(sys.deleteFolder(path("dir.")));
   EXPECT_TRUE(sys.deleteFolder(path("prn")));
   EXPECT_TRUE(sys.deleteFolder(path("sp ")));
@@ -217,9 +220,11 @@ TEST_F(DeleteFolderTest, TheFolderNamedIsTheOneDeleted) {
 
 // A Unix name may hold "\": inside the folder it names nothing outside.
 TEST_F(DeleteFolderTest, ANameWithBackslashesReachesNothingOutside) {
-  makeUnix("mkdir -p a/目录 && printf keep | tee canary.txt a/canary.txt >/dev/null && "
-           "touch 'a/目录/..\\..\\canary.txt' 'a/目录/..\\canary.txt' "
-           "a/目录/own.txt");
+  makeUnix(
+      "mkdir -p a/目录 && printf keep | tee canary.txt a/canary.txt >/dev/null "
+      "&& "
+      "touch 'a/目录/..\\..\\canary.txt' 'a/目录/..\\canary.txt' "
+      "a/目录/own.txt");
   EXPECT_FALSE(sys.deleteFolder(path("a\\目录")));
   EXPECT_EQ(contents("canary.txt"), "keep");
   EXPECT_EQ(contents("a\\canary.txt"), "keep");
@@ -235,7 +240,8 @@ TEST_F(DeleteFolderTest, NeverDeletesThroughALinkedFolder) {
   makeFolder("外面\\子");
   makeFile("外面\\子\\也重要.txt", "keep");
   makeFolder("空的外面");
-  makeUnix("ln -s $PWD/外面 目录/子目录/链接 && ln -s $PWD/空的外面 目录/空链接");
+  makeUnix(
+      "ln -s $PWD/外面 目录/子目录/链接 && ln -s $PWD/空的外面 目录/空链接");
   ASSERT_TRUE(sys.exists(path("目录\\子目录\\链接\\重要.txt")));
 
   // Wine cannot remove a Unix link as a link, so the folder stays.
@@ -269,8 +275,9 @@ TEST_F(DeleteFolderTest, ALinkGivenAsTheFolderLeavesItsTargetAlone) {
 // outside folder, made certain: the swap happens just before the walk
 // opens that folder.
 TEST_F(DeleteFolderTest, AFolderSwappedForALinkIsNeverEntered) {
-  makeUnix("mkdir -p 外面 目录/a 目录/b 目录/c && printf keep > 外面/重要.txt && "
-           "touch 目录/a/1 目录/b/2 目录/c/3");
+  makeUnix(
+      "mkdir -p 外面 目录/a 目录/b 目录/c && printf keep > 外面/重要.txt && "
+      "touch 目录/a/1 目录/b/2 目录/c/3");
   injection.beforeOpening[L"b"] = [&] {
     makeUnix("rm -rf 目录/b && ln -s $PWD/外面 目录/b");
   };
@@ -333,8 +340,8 @@ TEST_F(DeleteFolderTest, MarksWithPosixSemanticsWhereTheSystemAcceptsIt) {
   EXPECT_FALSE(present("目录"));
   std::vector<std::wstring> marks;
   for (const std::wstring& line : injection.log)
-    if (line.rfind(L"set ", 0) == 0 || line.find(L"delete-on-close") !=
-                                           std::wstring::npos)
+    if (line.rfind(L"set ", 0) == 0 ||
+        line.find(L"delete-on-close") != std::wstring::npos)
       marks.push_back(line.substr(0, line.find(L' ', 4)));
   ASSERT_EQ(marks.size(), 9u);  // the first file twice
   EXPECT_EQ(marks[0], L"set " + posix);
@@ -381,8 +388,9 @@ TEST_F(DeleteFolderTest, CountsWhatItRemoves) {
 
 // A stop asked for while the walk runs: nothing more is deleted.
 TEST_F(DeleteFolderTest, StopsAtTheNextEntryWhenAsked) {
-  makeUnix("mkdir -p 目录/sub && cd 目录 && touch f1 f2 f3 f4 f5 f6 f7 f8 f9 "
-           "sub/g1 sub/g2 sub/g3 sub/g4 sub/g5 sub/g6 sub/g7 sub/g8 sub/g9");
+  makeUnix(
+      "mkdir -p 目录/sub && cd 目录 && touch f1 f2 f3 f4 f5 f6 f7 f8 f9 "
+      "sub/g1 sub/g2 sub/g3 sub/g4 sub/g5 sub/g6 sub/g7 sub/g8 sub/g9");
   DeletionProgress progress;
   int marked = 0;
   injection.posixAccepted = true;  // every deletion is marked through set

@@ -50,9 +50,9 @@ TEST_F(FileEntries, TheEntryNamedIsTheOneMeasured) {
   const struct {
     const char* name;
     int64_t size;
-  } cases[] = {{"abc", 5000},   {"abc.", 3000}, {"def ", 3100},
-               {"def", 5100},   {"nul", 7},     {"aux.txt", 8},
-               {"con", 0},      {"dir.", 0},    {"dir.\\com1", 9}};
+  } cases[] = {{"abc", 5000}, {"abc.", 3000}, {"def ", 3100},
+               {"def", 5100}, {"nul", 7},     {"aux.txt", 8},
+               {"con", 0},    {"dir.", 0},    {"dir.\\com1", 9}};
   for (const auto& c : cases) {
     const std::string typed = path("资料\\" + std::string(c.name));
     EXPECT_TRUE(sys.exists(typed)) << c.name;

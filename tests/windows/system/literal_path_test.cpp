@@ -29,8 +29,8 @@ TEST_F(LiteralPath, NamesExactlyTheEntryTyped) {
       {L".\\a", L"\\\\?\\C:\\windows\\a"},
       {L"..\\x", L"\\\\?\\C:\\x"},
       {L"..\\..\\..\\x", L"\\\\?\\C:\\x"},  // never above the volume
-      {L"\\x\\y", L"\\\\?\\C:\\x\\y"},        // rooted: the working volume
-      {L"C:x", L"\\\\?\\C:\\windows\\x"},     // the drive's own folder
+      {L"\\x\\y", L"\\\\?\\C:\\x\\y"},      // rooted: the working volume
+      {L"C:x", L"\\\\?\\C:\\windows\\x"},   // the drive's own folder
       {L"nul", L"\\\\?\\C:\\windows\\nul"},
       // "/" and repeated separators
       {L"C:/a/b", L"\\\\?\\C:\\a\\b"},

@@ -98,8 +98,8 @@ NTSTATUS recordClose(HANDLE) {
   return 0;
 }
 
-const NtFileCalls kRecording = {recordOpen, recordList, recordQuery,
-                                recordSet, recordClose};
+const NtFileCalls kRecording = {recordOpen, recordList, recordQuery, recordSet,
+                                recordClose};
 
 class DeleteFolderCalls : public testing::Test {
  protected:
@@ -112,37 +112,38 @@ class DeleteFolderCalls : public testing::Test {
 };
 
 TEST_F(DeleteFolderCalls, RootsAreRefusedBeforeAnyCall) {
-  for (const wchar_t* root : {L"",
-                              L"   ",
-                              L"C:",
-                              L"c:",
-                              L"Z:",
-                              L"  C:",
-                              L"C:\\",
-                              L"Z:\\",
-                              L"  C:\\",
-                              L"C:/",
-                              L"C:\\.",
-                              L"C:\\\\",
-                              L"C:\\..",
-                              L"C:\\x\\..",
-                              L"Z:\\tmp\\..",
-                              L"C:\\x\\..\\..\\.",
-                              L"\\\\?\\C:\\",
-                              L"\\\\?\\C:",
-                              L"\\\\?\\C:\\x\\..",
-                              L"\\\\.\\C:\\",
-                              L"\\\\.\\C:\\x\\..",
-                              L"\\\\.\\nul",
-                              L"\\\\?\\Z:\\",
-                              L"\\\\server\\share",
-                              L"\\\\server\\share\\",
-                              L"//server/share",
-                              L"\\\\server\\share\\x\\..",
-                              L"\\\\?\\UNC\\server\\share",
-                              L"\\\\?\\Volume{12345678-0000-0000-0000-000000000000}\\",
-                              L"\\",
-                              L"/"}) {
+  for (const wchar_t* root :
+       {L"",
+        L"   ",
+        L"C:",
+        L"c:",
+        L"Z:",
+        L"  C:",
+        L"C:\\",
+        L"Z:\\",
+        L"  C:\\",
+        L"C:/",
+        L"C:\\.",
+        L"C:\\\\",
+        L"C:\\..",
+        L"C:\\x\\..",
+        L"Z:\\tmp\\..",
+        L"C:\\x\\..\\..\\.",
+        L"\\\\?\\C:\\",
+        L"\\\\?\\C:",
+        L"\\\\?\\C:\\x\\..",
+        L"\\\\.\\C:\\",
+        L"\\\\.\\C:\\x\\..",
+        L"\\\\.\\nul",
+        L"\\\\?\\Z:\\",
+        L"\\\\server\\share",
+        L"\\\\server\\share\\",
+        L"//server/share",
+        L"\\\\server\\share\\x\\..",
+        L"\\\\?\\UNC\\server\\share",
+        L"\\\\?\\Volume{12345678-0000-0000-0000-000000000000}\\",
+        L"\\",
+        L"/"}) {
     EXPECT_FALSE(deleteFolderWith(root, kRecording)) << root;
     EXPECT_TRUE(calls.empty()) << root;
   }
@@ -176,8 +177,8 @@ TEST_F(DeleteFolderCalls, NamesOfDevicesAreFoldersLikeAnyOther) {
 }
 
 TEST_F(DeleteFolderCalls, ATooLongPathIsRefused) {
-  EXPECT_FALSE(deleteFolderWith(L"C:\\" + std::wstring(40000, L'a'),
-                                kRecording));
+  EXPECT_FALSE(
+      deleteFolderWith(L"C:\\" + std::wstring(40000, L'a'), kRecording));
   EXPECT_TRUE(calls.empty());
 }
 
