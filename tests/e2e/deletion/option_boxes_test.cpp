@@ -58,7 +58,7 @@ TEST_F(OptionBoxes, WindowOnTopHoldsThroughAnExport) {
   const e2e::Box exported = e2e::waitForBox(program);
   ASSERT_TRUE(exported);
   EXPECT_TRUE(exported.text.starts_with("导出成功至"))
-      << e2e::utf8(exported.text);
+      << exported.text;
   EXPECT_FALSE(e2e::isTopmost(program.main)) << "lowered while the box is open";
   close(exported);
   EXPECT_TRUE(e2e::isTopmost(program.main));

@@ -32,8 +32,8 @@ TEST_F(FileEntries, FilesAndFoldersAreFoundAndMeasured) {
       {path("缺少\\报告.txt"), false, -1},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(sys.exists(c.path), c.exists) << utf8(c.path);
-    EXPECT_EQ(sys.fileSize(c.path), c.size) << utf8(c.path);
+    EXPECT_EQ(sys.exists(c.path), c.exists) << c.path;
+    EXPECT_EQ(sys.fileSize(c.path), c.size) << c.path;
   }
 }
 
@@ -44,8 +44,8 @@ TEST_F(FileEntries, TextsThatNameNoEntry) {
         path("资料\\报告.txt") + "\n", path("资料\\报告.txt\r\nx"),
         std::string("C:"), std::string("C:\\"), std::string("Z:\\"),
         std::string("c:/"), std::string("C:\\."), std::string("C:\\..")}) {
-    EXPECT_FALSE(sys.exists(text)) << utf8(text);
-    EXPECT_EQ(sys.fileSize(text), -1) << utf8(text);
+    EXPECT_FALSE(sys.exists(text)) << text;
+    EXPECT_EQ(sys.fileSize(text), -1) << text;
   }
 }
 
