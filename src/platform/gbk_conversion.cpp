@@ -14,25 +14,37 @@ size_t characterLength(const std::string& text, size_t i) {
   return length;
 }
 
+// One line: whole when it can be, else character by character.
+std::string gbkLine(System& sys, const std::string& line) {
+  const std::string whole = sys.convertEncoding(line, "UTF-8", "GBK");
+  if (!whole.empty() || line.empty()) return whole;
+  std::string gbk;
+  for (size_t i = 0; i < line.size();) {
+    if (isAscii(line[i])) {
+      gbk += line[i++];
+      continue;
+    }
+    const size_t length = characterLength(line, i);
+    const std::string one =
+        sys.convertEncoding(line.substr(i, length), "UTF-8", "GBK");
+    gbk += one.empty() ? "?" : one;
+    i += length;
+  }
+  return gbk;
+}
+
 }  // namespace
 
 std::string gbkFromText(System& sys, const std::string& text) {
   const std::string whole = sys.convertEncoding(text, "UTF-8", "GBK");
   if (!whole.empty() || text.empty()) return whole;
-  // Something in it has no GBK form: character by character.
+  // Something in it has no GBK form: only its lines go one by one.
   std::string gbk;
-  for (size_t i = 0; i < text.size();) {
-    if (isAscii(text[i])) {
-      gbk += text[i++];
-      continue;
-    }
-    const size_t length = characterLength(text, i);
-    const std::string one =
-        sys.convertEncoding(text.substr(i, length), "UTF-8", "GBK");
-    gbk += one.empty() ? "?" : one;
-    i += length;
-  }
-  return gbk;
+  size_t start = 0;
+  for (size_t end; (end = text.find('\n', start)) != std::string::npos;
+       start = end + 1)
+    gbk += gbkLine(sys, text.substr(start, end - start)) + '\n';
+  return gbk + gbkLine(sys, text.substr(start));
 }
 
 std::string textFromGbk(System& sys, const std::string& gbk) {
