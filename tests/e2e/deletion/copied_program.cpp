@@ -37,8 +37,7 @@ e2e::Box CopiedProgram::deleteConfirmed(e2e::Box* confirmation) {
   const e2e::Box asked = pressDelete();
   if (confirmation) *confirmation = asked;
   if (!asked || asked.text != "确认删除吗？\r\n一旦删除将无法恢复！") {
-    ADD_FAILURE() << "no confirmation; box: \"" << asked.text
-                  << "\"";
+    ADD_FAILURE() << "no confirmation; box: \"" << asked.text << "\"";
     return {};
   }
   if (!e2e::answer(asked, IDOK)) return {};
@@ -62,8 +61,7 @@ std::string CopiedProgram::makeFile(const std::string& name, size_t size) {
 
 std::string CopiedProgram::makeFolder(const std::string& name) {
   const std::string path = workPath(name);
-  EXPECT_TRUE(CreateDirectoryW(e2e::wide(path).c_str(), nullptr))
-      << name;
+  EXPECT_TRUE(CreateDirectoryW(e2e::wide(path).c_str(), nullptr)) << name;
   return path;
 }
 

@@ -46,9 +46,9 @@ class FolderLinks : public CopiedProgram {
   // report must match what happened to `path`.
   void expectReportMatches(const e2e::Box& result, const std::string& path) {
     const std::string line = e2e::text(program, "标签2");
-    std::cout << "[ reported ] box \"" << result.text
-              << "\", line \"" << line << "\", target "
-              << (e2e::exists(path) ? "still there" : "gone") << "\n";
+    std::cout << "[ reported ] box \"" << result.text << "\", line \"" << line
+              << "\", target " << (e2e::exists(path) ? "still there" : "gone")
+              << "\n";
     if (e2e::exists(path)) {
       EXPECT_TEXT(result.text, "删除失败！");
       EXPECT_TEXT(line, "删除失败！" + path);
@@ -81,8 +81,7 @@ TEST_F(FolderLinks, DeletingAFolderNeverReachesThroughALinkInside) {
   close(result);
 
   expectOutsideUntouched();
-  for (const std::string& file : own)
-    EXPECT_FALSE(e2e::exists(file)) << file;
+  for (const std::string& file : own) EXPECT_FALSE(e2e::exists(file)) << file;
   expectReportMatches(result, folder);
 }
 

@@ -64,9 +64,8 @@ std::vector<std::string> folderEntries(const std::wstring& folder) {
 }
 
 std::string fileBytes(const std::string& path) {
-  HANDLE file =
-      CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                  OPEN_EXISTING, 0, nullptr);
+  HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                            nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return {};
   std::string bytes;
   char buffer[4096];

@@ -116,7 +116,8 @@ TEST_F(UnicodeNames, TheRecordHoldsSuchNamesAsQuestionMarks) {
       work + "\\??.txt——文件大小：3KB\r\n手动删除成功！（2）目录：" + work +
       "\\фото?\r\n";
   EXPECT_TRUE(record.starts_with(e2e::gbk(lines)))
-      << "record:\n" << e2e::hexDump(record.substr(0, 400));
+      << "record:\n"
+      << e2e::hexDump(record.substr(0, 400));
   EXPECT_TRUE(record.ends_with(
       e2e::gbk("个文件/夹，其中文件1个，目录1个。合计清理大小（约）：3KB\r\n"
                "感谢您使用Quorvin科技删除工具")));

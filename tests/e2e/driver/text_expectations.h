@@ -14,8 +14,7 @@ inline testing::AssertionResult sameText(const std::string& actual,
                                          const std::string& expected) {
   if (actual == expected) return testing::AssertionSuccess();
   return testing::AssertionFailure()
-         << "  shown: \"" << actual << "\"\nwanted: \"" << expected
-         << "\"";
+         << "  shown: \"" << actual << "\"\nwanted: \"" << expected << "\"";
 }
 
 }  // namespace e2e

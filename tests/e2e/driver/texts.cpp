@@ -6,9 +6,9 @@ namespace {
 
 std::wstring toWide(const std::string& bytes, UINT codePage) {
   if (bytes.empty()) return {};
-  const int n = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS,
-                                    bytes.data(),
-                                    static_cast<int>(bytes.size()), nullptr, 0);
+  const int n =
+      MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(),
+                          static_cast<int>(bytes.size()), nullptr, 0);
   std::wstring out(n > 0 ? n : 0, L'\0');
   MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(),
                       static_cast<int>(bytes.size()), out.data(), n);
@@ -24,8 +24,8 @@ std::string fromWide(const std::wstring& text, UINT codePage,
                                     replacement, nullptr);
   std::string out(n, '\0');
   WideCharToMultiByte(codePage, flags, text.data(),
-                      static_cast<int>(text.size()), out.data(), n,
-                      replacement, nullptr);
+                      static_cast<int>(text.size()), out.data(), n, replacement,
+                      nullptr);
   return out;
 }
 

@@ -97,10 +97,10 @@ TEST_P(SuspendedService, TellsTheUserAndEndsWithoutShowingTheWindow) {
 INSTANTIATE_TEST_SUITE_P(
     ByStatus, SuspendedService,
     testing::Values(
-        Suspension{
-            "MaintenanceWithoutAnnouncementTags", "<zt>维护</zt>",
-            e2e::BoxIcon::Warning, "Quorvin科技删除工具正在维护！",
-            "Quorvin科技正在维护该工具，请查看Quorvin科技在线公告。", ""},
+        Suspension{"MaintenanceWithoutAnnouncementTags", "<zt>维护</zt>",
+                   e2e::BoxIcon::Warning, "Quorvin科技删除工具正在维护！",
+                   "Quorvin科技正在维护该工具，请查看Quorvin科技在线公告。",
+                   ""},
         Suspension{"Discontinued",
                    noticeDocument("停用", "本工具已停止服务。\r\n请改用新版。"),
                    e2e::BoxIcon::Error, "Quorvin科技删除工具已停止使用！",

@@ -85,9 +85,9 @@ TEST(EncodingTable, EveryCharacterConvertsAsGlibcConvertsIt) {
     };
     // And back: the GBK bytes read as the character they stand for.
     const std::string back =
-        gbk == "-" ? "-"
-                   : sys.convertEncoding("a" + bytesOf(gbk) + "b", "GBK",
-                                         "UTF-8");
+        gbk == "-"
+            ? "-"
+            : sys.convertEncoding("a" + bytesOf(gbk) + "b", "GBK", "UTF-8");
     const bool backOk = back == "-" || back == "a" + utf8 + "b";
     if (got2312 != framed(gb2312) || gotGbk != framed(gbk) || !backOk) {
       if (++mismatches <= 20)

@@ -19,7 +19,6 @@ std::wstring wideFromUtf8(const std::string& text) {
   return out;
 }
 
-
 }  // namespace
 
 std::string windowsPathOf(const std::string& unixPath) {
@@ -71,8 +70,7 @@ void FolderTest::makeFile(const std::string& name, const std::string& bytes) {
 }
 
 void FolderTest::makeFolder(const std::string& name) {
-  ASSERT_TRUE(CreateDirectoryW(wide(path(name)).c_str(), nullptr))
-      << name;
+  ASSERT_TRUE(CreateDirectoryW(wide(path(name)).c_str(), nullptr)) << name;
 }
 
 bool FolderTest::present(const std::string& name) const {

@@ -29,12 +29,12 @@ TEST(TextWide, EveryUnicodeTextCrossesBothWaysUnchanged) {
 
 TEST(TextWide, TextsThatAreNotWellFormedBecomeEmpty) {
   for (const char* notUtf8 : {
-           "a\xFF.txt",        // never in UTF-8
-           "\xB9\xAB",         // 公 in GBK
-           "\xC0\xAF",         // an overlong "/"
-           "\xED\xA0\x80",     // an encoded surrogate
-           "\xF4\x90\x80\x80", // beyond U+10FFFF
-           "ab\xE4\xB8",       // cut off
+           "a\xFF.txt",         // never in UTF-8
+           "\xB9\xAB",          // 公 in GBK
+           "\xC0\xAF",          // an overlong "/"
+           "\xED\xA0\x80",      // an encoded surrogate
+           "\xF4\x90\x80\x80",  // beyond U+10FFFF
+           "ab\xE4\xB8",        // cut off
        })
     EXPECT_EQ(wideFromText(notUtf8), L"") << notUtf8;
   for (const std::wstring& notUtf16 :

@@ -53,7 +53,7 @@ TEST_F(ControlsTest, UnicodeTextsRoundTripByteForByte) {
       "开始删除吧！",
       "D:\\照片\\사진.txt",
       "D:\\фото😀",  // beyond the BMP: a surrogate pair in UTF-16
-      "€镕©",         // outside GB2312, and © outside GBK
+      "€镕©",       // outside GB2312, and © outside GBK
       "Quorvin科技 (C) 2026 —— 100%",
   };
   for (const std::string& text : texts) {
