@@ -50,7 +50,7 @@ double secondsSince(const LARGE_INTEGER& start) {
          static_cast<double>(frequency.QuadPart);
 }
 
-// The delete button's own call: the folder as GBK text, as a user types it.
+// The delete button's own call: the folder as a UTF-8 text, as typed.
 bool deleteOurWay(const std::wstring& folder) {
   Win32System system;
   return system.deleteFolder(textFromWide(folder));

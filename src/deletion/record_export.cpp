@@ -1,6 +1,7 @@
 #include "deletion/record_export.h"
 
 #include "app/option_boxes.h"
+#include "platform/gbk_conversion.h"
 
 std::string recordContent(Program& p, const std::string& stamp) {
   const Control list = mainControl("列表框1");
@@ -25,7 +26,8 @@ void onExportClicked(Program& p) {
   lowerWindow(p);
   const std::string content = recordContent(p, dateTimeText(p.sys.now()));
   const std::string path = recordPath(p, dateTimeText(p.sys.now()));
-  if (p.sys.writeFile(path, content))
+  // The record is a GBK file; a name GBK cannot hold reads "?" there.
+  if (p.sys.writeFile(path, gbkFromText(p.sys, content)))
     p.ui.messageBox("导出成功至" + path, kBoxInformation,
                     "Quorvin科技删除工具记录导出");
   else

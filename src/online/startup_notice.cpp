@@ -2,6 +2,7 @@
 
 #include "online/endpoints.h"
 #include "online/text_search.h"
+#include "platform/gbk_conversion.h"
 
 std::string noticeField(const std::string& document, const std::string& open,
                         const std::string& close) {
@@ -29,11 +30,14 @@ bool runStartupNotice(Program& p) {
     p.ui.messageBox("请连接互联网以获得最佳体验！", kBoxOk);
     return true;
   }
+  // Only a notice GB2312 can hold is read, and its fields are found by
+  // their byte positions in that form.
   const std::string document = bytesToText(
       p.sys.convertEncoding(p.sys.httpGet(kNoticeUrl).body, "UTF-8", "GB2312"));
   const std::string announcement =
-      noticeField(document, "<gonggao>", "</gonggao>");
-  const std::string status = noticeField(document, "<zt>", "</zt>");
+      textFromGbk(p.sys, noticeField(document, "<gonggao>", "</gonggao>"));
+  const std::string status =
+      textFromGbk(p.sys, noticeField(document, "<zt>", "</zt>"));
   if (status == "维护") {
     endForStatus(p, "Quorvin科技正在维护该工具，请查看Quorvin科技在线公告。",
                  kBoxWarning, "Quorvin科技删除工具正在维护！", announcement);

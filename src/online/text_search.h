@@ -1,5 +1,5 @@
-// Byte search in GBK text, by whole characters. Positions are 64-bit, so
-// they hold for a text of any length.
+// Byte search in GBK text (the notice in its GB2312 form), by whole
+// characters. Positions are 64-bit, so they hold for a text of any length.
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,7 @@
 #include "app/program.h"
 #include "online/about_window.h"
 #include "online/endpoints.h"
+#include "platform/gbk_conversion.h"
 
 namespace {
 
@@ -30,7 +31,8 @@ void onCheckUpdateClicked(Program& p) {
     p.ui.setText(latest, "请联网重试..");
     return;
   }
-  p.ui.setText(latest, trimmed(bytesToText(response.body)));
+  // The version file on the server is GBK text.
+  p.ui.setText(latest, textFromGbk(p.sys, trimmed(bytesToText(response.body))));
   if (p.ui.getText(latest) != p.ui.getText(aboutControl("标签3"))) {
     p.ui.messageBox("请到官方网站下载最新版本！", kBoxOk);
     p.sys.openUrl(kHomeUrl);

@@ -1,6 +1,6 @@
 // The file-system, clock, network, character-set and process services the
-// program's logic uses. Paths and texts are GBK byte strings, passed on as
-// the user typed or dropped them. Everything is synchronous.
+// program's logic uses. Paths and texts are UTF-8, passed on as the user
+// typed or dropped them. Everything is synchronous.
 #pragma once
 
 #include <atomic>
@@ -60,7 +60,9 @@ class System {
   virtual void openUrl(const std::string& url) = 0;
 
   // Character sets: one strict conversion; empty on any invalid input or any
-  // character the target cannot represent. "GB2312" means EUC-CN.
+  // character the target cannot represent. "GB2312" means EUC-CN. The
+  // program converts from "UTF-8" to "GB2312" or "GBK", and from "GBK" to
+  // "UTF-8".
   virtual std::string convertEncoding(const std::string& bytes,
                                       const std::string& fromCharset,
                                       const std::string& toCharset) = 0;
@@ -70,5 +72,5 @@ class System {
   virtual void endProgram(int exitCode) = 0;
 };
 
-// The bytes up to the first zero byte, taken as GBK text.
+// The bytes up to the first zero byte.
 std::string bytesToText(const std::string& bytes);

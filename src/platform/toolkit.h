@@ -1,5 +1,5 @@
 // The window-toolkit operations the program's logic uses. Every text that
-// crosses this interface is a GBK byte string.
+// crosses this interface is UTF-8.
 #pragma once
 
 #include <functional>

@@ -20,8 +20,7 @@ TEST(SplitDroppedText, OneItemPerDroppedPath) {
       {"", {}},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(utf8(splitDroppedText(c.text)), utf8(c.items))
-        << "text " << utf8(c.text);
+    EXPECT_EQ(splitDroppedText(c.text), c.items) << "text " << c.text;
 }
 
 class DroppedItems : public ProgramTest {

@@ -40,10 +40,10 @@ TEST(Gb2312Set, PairCheckMatchesGlibcOnEveryDoubleByteCode) {
 
 TEST(Gb2312Set, TextCheckTakesWholeCharacters) {
   EXPECT_TRUE(isGb2312Text(""));
-  EXPECT_TRUE(isGb2312Text("abc公告\r\n"));
-  EXPECT_FALSE(isGb2312Text("镕"));        // a GBK-only pair
-  EXPECT_FALSE(isGb2312Text("\x80"));      // the euro sign of code page 936
-  EXPECT_FALSE(isGb2312Text("公\xB9"));    // cut off after a lead byte
+  EXPECT_TRUE(isGb2312Text(gbk("abc公告\r\n")));
+  EXPECT_FALSE(isGb2312Text(gbk("镕")));  // a GBK-only pair
+  EXPECT_FALSE(isGb2312Text("\x80"));     // the euro sign of code page 936
+  EXPECT_FALSE(isGb2312Text(gbk("公") + "\xB9"));  // cut off after a lead
   EXPECT_FALSE(isGb2312Text("\xB9\x41"));  // trail byte in the ASCII range
   EXPECT_TRUE(isGb2312Text("\xA1\xA1\xD7\xF9"));  // first cell, row 55's last
   EXPECT_FALSE(isGb2312Text("\xD7\xFA"));         // just past row 55

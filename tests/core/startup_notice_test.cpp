@@ -14,7 +14,7 @@ class StartupNotice : public ProgramTest {
 };
 
 TEST_F(StartupNotice, OpenStatusShowsTheAnnouncementThenRegistersTheDrop) {
-  serve(utf8("<zt>开放</zt><gonggao>新版本\r\n即将发布</gonggao>"));
+  serve("<zt>开放</zt><gonggao>新版本\r\n即将发布</gonggao>");
   EXPECT_TRUE(started());
   EXPECT_TEXTS(ui.takeTimeline(), "box Quorvin科技在线公告: 新版本\r\n即将发布",
                "drop target on", "focus");
@@ -42,7 +42,7 @@ TEST_F(StartupNotice, SuspendedServiceTellsTheUserAndEndsBeforeTheDropTarget) {
   for (const Case& c : cases) {
     FakeToolkit ui;
     FakeSystem sys;
-    sys.responses[kNotice] = {200, utf8(c.document)};
+    sys.responses[kNotice] = {200, c.document};
     EXPECT_EQ(runProgram(ui, sys), 0);
     EXPECT_TEXTS(ui.timeline, c.firstBox, c.announcementBox);
     EXPECT_EQ(ui.boxes[0].kind, c.kind);
@@ -55,8 +55,8 @@ TEST_F(StartupNotice, SuspendedServiceTellsTheUserAndEndsBeforeTheDropTarget) {
 TEST_F(StartupNotice, AnythingButTheThreeWordsStartsNormally) {
   for (const char* status :
        {"<zt>开放 </zt>", "<zt>kaifang</zt>", "<zt></zt>", "no tags"}) {
-    serve(utf8(status));
-    EXPECT_TRUE(runStartupNotice(p)) << utf8(status);
+    serve(status);
+    EXPECT_TRUE(runStartupNotice(p)) << status;
   }
   EXPECT_TRUE(ui.boxes.empty());
   EXPECT_FALSE(sys.ended);
@@ -64,9 +64,9 @@ TEST_F(StartupNotice, AnythingButTheThreeWordsStartsNormally) {
 
 TEST_F(StartupNotice, AnUnusableDocumentIsIgnoredSilently) {
   const std::string cases[] = {
-      utf8("<zt>维护</zt>") + "\xC2\xA9",      // © is outside GB2312
-      "\xEF\xBB\xBF" + utf8("<zt>维护</zt>"),  // byte-order mark
-      "<zt>\xE7\xBB</zt>",                     // cut-off UTF-8
+      "<zt>维护</zt>©",             // © is outside GB2312
+      "\xEF\xBB\xBF<zt>维护</zt>",  // byte-order mark
+      "<zt>\xE7\xBB</zt>",          // cut-off UTF-8
       "",
   };
   for (const std::string& body : cases) {
@@ -81,15 +81,43 @@ TEST_F(StartupNotice, AnUnusableDocumentIsIgnoredSilently) {
 
 TEST_F(StartupNotice, OfflineShowsOneBoxAndStartsNormally) {
   sys.online = false;
-  serve(utf8("<zt>维护</zt>"));
+  serve("<zt>维护</zt>");
   EXPECT_TRUE(started());
   EXPECT_TEXTS(ui.takeTimeline(), "box 信息：: 请连接互联网以获得最佳体验！",
                "drop target on", "focus");
   EXPECT_TRUE(sys.requested.empty());
 }
 
+// The fields are cut by their byte positions in the notice's GB2312 form and
+// shown as the text those bytes hold: A1A4 and A1AA read as "·" and "—".
+TEST_F(StartupNotice, FieldsAreCutFromTheGb2312FormAndShownAsItsCharacters) {
+  struct Case {
+    const char* document;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"<gonggao>公告：今晚维护</gonggao><zt>开放</zt>", "公告：今晚维护"},
+      {"<gonggao>・―ＡΩ─</gonggao>", "·—ＡΩ─"},
+      // No opening tag: bytes 8 and on, the second half of 容 (C8 DD).
+      {"公告内容</gonggao>", "?"},
+      {"公告内容abc</gonggao>",
+       "\xE8\xBC\x86"
+       "bc"},  // DD 61 is 輆
+  };
+  for (const Case& c : cases) {
+    FakeToolkit ui;
+    FakeSystem sys;
+    DeletionTally tally;
+    Program p{ui, sys, tally};
+    sys.responses[kNotice] = {200, c.document};
+    EXPECT_TRUE(runStartupNotice(p));
+    ASSERT_EQ(ui.boxes.size(), 1u) << c.document;
+    EXPECT_EQ(ui.boxes[0].text, c.shown) << c.document;
+  }
+}
+
 TEST_F(StartupNotice, AnErrorPageHoldingTheTagsIsReadLikeANotice) {
-  sys.responses[kNotice] = {404, utf8("<gonggao>页面</gonggao>")};
+  sys.responses[kNotice] = {404, "<gonggao>页面</gonggao>"};
   EXPECT_TRUE(runStartupNotice(p));
   EXPECT_TEXT(ui.boxes.at(0).text, "页面");
 }

@@ -12,11 +12,12 @@ TEST(FindText, FindsWholeCharactersOnly) {
     std::string text, tag;
     int64_t position;
   };
-  // "\x81<" is one double-byte character whose second byte looks like "<".
+  // The notice is searched in its GBK form. "\x81<" is one double-byte
+  // character whose second byte looks like "<".
   const Case cases[] = {
-      {"<zt>开放</zt>", "<zt>", 1},
-      {"<zt>开放</zt>", "</zt>", 9},
-      {"公告<zt>", "<zt>", 5},
+      {gbk("<zt>开放</zt>"), "<zt>", 1},
+      {gbk("<zt>开放</zt>"), "</zt>", 9},
+      {gbk("公告<zt>"), "<zt>", 5},
       {"\x81<zt>", "<zt>", -1},
       {"\x81<zt><zt>", "<zt>", 6},
       {"abc", "x", -1},
@@ -25,7 +26,7 @@ TEST(FindText, FindsWholeCharactersOnly) {
       {"ab<z", "<zt>", -1},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(findText(c.text, c.tag), c.position) << utf8(c.text);
+    EXPECT_EQ(findText(c.text, c.tag), c.position) << c.text;
 }
 
 TEST(MidText, ClipsAndRefuses) {
@@ -59,7 +60,7 @@ TEST(NoticeField, MissingTagsFollowThePositionArithmetic) {
     std::string document, field;
   };
   const Case cases[] = {
-      {"<gonggao>今天\r\n维护</gonggao>", "今天\r\n维护"},
+      {gbk("<gonggao>今天\r\n维护</gonggao>"), gbk("今天\r\n维护")},
       {"<gonggao></gonggao>", ""},
       // No opening tag: position -1 + 9 = 8, so the bytes 8 .. 11.
       {"abcdefghijk</gonggao>", "hijk"},
@@ -69,7 +70,7 @@ TEST(NoticeField, MissingTagsFollowThePositionArithmetic) {
   };
   for (const Case& c : cases)
     EXPECT_TEXT(noticeField(c.document, "<gonggao>", "</gonggao>"), c.field)
-        << utf8(c.document);
+        << c.document;
   // No "<zt>": the value runs from position 3 to the byte before "</zt>".
   EXPECT_EQ(noticeField("abcdefg</zt>", "<zt>", "</zt>"), "cdefg");
 }

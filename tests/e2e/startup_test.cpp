@@ -78,12 +78,12 @@ const ControlRow kMainWindowControls[] = {
 std::string className(HWND window) {
   wchar_t name[64] = {};
   GetClassNameW(window, name, 64);
-  return e2e::gbk(name);
+  return e2e::narrow(name);
 }
 
 TEST_F(StartedProgram, ShowsEveryControlWithItsTextPlaceAndSize) {
   for (const ControlRow& row : kMainWindowControls) {
-    SCOPED_TRACE(e2e::utf8(row.name));
+    SCOPED_TRACE(row.name);
     HWND control = e2e::control(program, row.name);
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(GetParent(control), program.main);
@@ -109,7 +109,7 @@ TEST_F(StartedProgram, ControlsHaveTheirDesignedKinds) {
   EXPECT_TRUE((path & WS_BORDER) || (pathEx & WS_EX_CLIENTEDGE));
 
   for (const char* box : {"选择框1", "选择框2", "选择框3"}) {
-    SCOPED_TRACE(e2e::utf8(box));
+    SCOPED_TRACE(box);
     const LONG style = GetWindowLongW(e2e::control(program, box), GWL_STYLE);
     const LONG type = style & BS_TYPEMASK;
     EXPECT_TRUE(type == BS_AUTOCHECKBOX || type == BS_CHECKBOX) << type;
@@ -117,12 +117,12 @@ TEST_F(StartedProgram, ControlsHaveTheirDesignedKinds) {
     EXPECT_FALSE(e2e::isChecked(program, box));
   }
   for (const char* button : {"按钮1", "按钮2", "按钮3"}) {
-    SCOPED_TRACE(e2e::utf8(button));
+    SCOPED_TRACE(button);
     const LONG style = GetWindowLongW(e2e::control(program, button), GWL_STYLE);
     EXPECT_EQ(style & BS_TYPEMASK, BS_PUSHBUTTON) << "no default button";
   }
   for (const char* label : {"标签1", "标签2", "标签3", "标签4", "标签5"}) {
-    SCOPED_TRACE(e2e::utf8(label));
+    SCOPED_TRACE(label);
     const LONG style = GetWindowLongW(e2e::control(program, label), GWL_STYLE);
     const LONG type = style & SS_TYPEMASK;
     EXPECT_TRUE(type == SS_LEFT || type == SS_LEFTNOWORDWRAP) << type;
@@ -154,7 +154,7 @@ TEST_F(StartedProgram, LooksRelativePathsUpInItsOwnFolder) {
       exeSize < 1048576 ? std::to_string(exeSize / 1024) + "KB"
                         : std::to_string(exeSize / 1048576) + "MB";
 
-  e2e::setText(program, "编辑框1", e2e::gbk(exeName));
+  e2e::setText(program, "编辑框1", e2e::narrow(exeName));
   EXPECT_TEXT(e2e::text(program, "标签4"), "文件大小：" + exeSizeText);
 
   ASSERT_FALSE(

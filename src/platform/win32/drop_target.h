@@ -1,5 +1,5 @@
 // The OLE drop target of the main window: it takes dropped file lists only
-// and hands them on as one GBK text.
+// and hands them on as one text, every path whole in UTF-8.
 #pragma once
 
 #include <windows.h>

@@ -1,10 +1,11 @@
-// convertEncoding from UTF-8 to GB2312 (EUC-CN) or GBK, strictly: any
-// invalid input or unrepresentable character gives an empty result. The
-// results are those of glibc's iconv for the same charsets, which the tests
-// check character by character.
+// convertEncoding from UTF-8 to GB2312 (EUC-CN) or GBK, and from GBK to
+// UTF-8, strictly: any invalid input or unrepresentable character gives an
+// empty result. The results are those of glibc's iconv for the same
+// charsets, which the tests check character by character.
 #include <windows.h>
 
 #include "platform/gb2312.h"
+#include "platform/win32/text_wide.h"
 #include "platform/win32/win32_system.h"
 
 namespace {
@@ -23,48 +24,6 @@ Target targetNamed(const std::string& name) {
   if (namedAs(name, {"GB2312", "EUC-CN", "EUCCN"})) return Target::Gb2312;
   if (namedAs(name, {"GBK", "CP936"})) return Target::Gbk;
   return Target::None;
-}
-
-// Well-formed UTF-8 as Unicode defines it: no overlong forms, no
-// surrogates, nothing above U+10FFFF, no character cut off at the end.
-bool isStrictUtf8(const std::string& bytes) {
-  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-  const auto* end = p + bytes.size();
-  while (p < end) {
-    const unsigned char lead = *p++;
-    if (lead < 0x80) continue;
-    int more;
-    unsigned char low = 0x80, high = 0xBF;  // range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      more = 1;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      more = 2;
-      if (lead == 0xE0) low = 0xA0;
-      if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      more = 3;
-      if (lead == 0xF0) low = 0x90;
-      if (lead == 0xF4) high = 0x8F;
-    } else {
-      return false;
-    }
-    if (end - p < more || *p < low || *p > high) return false;
-    for (int i = 1; i < more; ++i)
-      if (p[i] < 0x80 || p[i] > 0xBF) return false;
-    p += more;
-  }
-  return true;
-}
-
-std::wstring wideFromUtf8(const std::string& bytes) {
-  const int size = static_cast<int>(bytes.size());
-  const int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(),
-                                    size, nullptr, 0);
-  if (n <= 0) return std::wstring();
-  std::wstring wide(n, L'\0');
-  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), size,
-                      wide.data(), n);
-  return wide;
 }
 
 // Code page 936 without best-fit guesses; empty when any character had to
@@ -103,19 +62,43 @@ bool holdsPrivateUse(const std::wstring& wide) {
   return false;
 }
 
-}  // namespace
+std::wstring wideFromGbk(const std::string& bytes) {
+  const int size = static_cast<int>(bytes.size());
+  const int n = MultiByteToWideChar(kGbk, MB_ERR_INVALID_CHARS, bytes.data(),
+                                    size, nullptr, 0);
+  if (n <= 0) return std::wstring();
+  std::wstring wide(n, L'\0');
+  MultiByteToWideChar(kGbk, MB_ERR_INVALID_CHARS, bytes.data(), size,
+                      wide.data(), n);
+  return wide;
+}
 
-std::string Win32System::convertEncoding(const std::string& bytes,
-                                         const std::string& fromCharset,
-                                         const std::string& toCharset) {
-  const Target target = targetNamed(toCharset);
-  if (bytes.empty() || target == Target::None ||
-      !namedAs(fromCharset, {"UTF-8", "UTF8"}) || !isStrictUtf8(bytes))
-    return std::string();
-  std::wstring wide = wideFromUtf8(bytes);
+std::string fromGbk(const std::string& bytes) {
+  const std::wstring wide = wideFromGbk(bytes);
+  if (wide.empty() || holdsPrivateUse(wide)) return std::string();
+  return textFromWide(wide);
+}
+
+std::string toGbk(const std::string& bytes, Target target) {
+  std::wstring wide = wideFromText(bytes);
   if (wide.empty() || holdsPrivateUse(wide)) return std::string();
   if (target == Target::Gb2312 && !toCodePageCells(wide)) return std::string();
   std::string out = strictGbk(wide);
   if (target == Target::Gb2312 && !isGb2312Text(out)) return std::string();
   return out;
+}
+
+}  // namespace
+
+std::string Win32System::convertEncoding(const std::string& bytes,
+                                         const std::string& fromCharset,
+                                         const std::string& toCharset) {
+  if (bytes.empty()) return std::string();
+  const bool fromUtf8 = namedAs(fromCharset, {"UTF-8", "UTF8"});
+  if (fromUtf8 && targetNamed(toCharset) != Target::None)
+    return toGbk(bytes, targetNamed(toCharset));
+  if (targetNamed(fromCharset) == Target::Gbk &&
+      namedAs(toCharset, {"UTF-8", "UTF8"}))
+    return fromGbk(bytes);
+  return std::string();
 }

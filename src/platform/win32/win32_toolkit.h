@@ -1,5 +1,5 @@
 // The window-toolkit operations on USER32, the common controls and OLE drag
-// and drop. Every text is converted between GBK and UTF-16 at this boundary.
+// and drop. Every text is converted between UTF-8 and UTF-16 at this boundary.
 //
 // Each control is a real child window whose WM_GETTEXT gives its text, and
 // its control id (GetDlgCtrlID) is its 1-based position in the window

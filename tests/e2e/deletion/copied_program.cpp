@@ -37,8 +37,7 @@ e2e::Box CopiedProgram::deleteConfirmed(e2e::Box* confirmation) {
   const e2e::Box asked = pressDelete();
   if (confirmation) *confirmation = asked;
   if (!asked || asked.text != "确认删除吗？\r\n一旦删除将无法恢复！") {
-    ADD_FAILURE() << "no confirmation; box: \"" << e2e::utf8(asked.text)
-                  << "\"";
+    ADD_FAILURE() << "no confirmation; box: \"" << asked.text << "\"";
     return {};
   }
   if (!e2e::answer(asked, IDOK)) return {};
@@ -51,19 +50,18 @@ void CopiedProgram::close(const e2e::Box& box, int button) {
 }
 
 std::string CopiedProgram::workPath(const std::string& name) const {
-  return e2e::gbk(workFolder) + "\\" + name;
+  return e2e::narrow(workFolder) + "\\" + name;
 }
 
 std::string CopiedProgram::makeFile(const std::string& name, size_t size) {
   const std::string path = e2e::makeFile(workFolder, name, size);
-  EXPECT_FALSE(path.empty()) << e2e::utf8(name);
+  EXPECT_FALSE(path.empty()) << name;
   return path;
 }
 
 std::string CopiedProgram::makeFolder(const std::string& name) {
   const std::string path = workPath(name);
-  EXPECT_TRUE(CreateDirectoryW(e2e::wide(path).c_str(), nullptr))
-      << e2e::utf8(name);
+  EXPECT_TRUE(CreateDirectoryW(e2e::wide(path).c_str(), nullptr)) << name;
   return path;
 }
 

@@ -26,7 +26,7 @@ class CopiedProgram : public testing::Test {
   // Answers the box and waits until the handler that opened it has ended.
   void close(const e2e::Box& box, int button = IDOK);
 
-  // A file or folder in the work folder: its full GBK path.
+  // A file or folder in the work folder: its full path.
   std::string workPath(const std::string& name) const;
   std::string makeFile(const std::string& name, size_t size);
   std::string makeFolder(const std::string& name);

@@ -64,7 +64,7 @@ TEST_F(DroppedItems, TwoFilesAndAFolderInMultiItemMode) {
 
   EXPECT_FALSE(e2e::openBox(program));
   for (const std::string& path : {first, second, folder, inside})
-    EXPECT_FALSE(e2e::exists(path)) << e2e::utf8(path);
+    EXPECT_FALSE(e2e::exists(path)) << path;
   const std::vector<std::string> lines = {
       "欢迎使用Quorvin科技删除工具——工具现支持多文件和多文件夹删除！",
       "删除成功！（1）文件：" + first + "——文件大小：1KB",

@@ -27,7 +27,7 @@ class FolderLinks : public CopiedProgram {
   // The links go, so the work folder can be removed when the run ends.
   void TearDown() override {
     for (const std::string& link : links)
-      EXPECT_TRUE(e2e::removeUnixLink(link)) << e2e::utf8(link);
+      EXPECT_TRUE(e2e::removeUnixLink(link)) << link;
   }
 
   bool makeLink(const std::string& target, const std::string& link) {
@@ -38,7 +38,7 @@ class FolderLinks : public CopiedProgram {
   void expectOutsideUntouched() {
     EXPECT_TRUE(e2e::exists(outside));
     for (const std::string& file : outsideFiles)
-      EXPECT_TRUE(e2e::exists(file)) << e2e::utf8(file);
+      EXPECT_TRUE(e2e::exists(file)) << file;
     EXPECT_TRUE(e2e::exists(emptyOutside));
   }
 
@@ -46,9 +46,9 @@ class FolderLinks : public CopiedProgram {
   // report must match what happened to `path`.
   void expectReportMatches(const e2e::Box& result, const std::string& path) {
     const std::string line = e2e::text(program, "标签2");
-    std::cout << "[ reported ] box \"" << e2e::utf8(result.text)
-              << "\", line \"" << e2e::utf8(line) << "\", target "
-              << (e2e::exists(path) ? "still there" : "gone") << "\n";
+    std::cout << "[ reported ] box \"" << result.text << "\", line \"" << line
+              << "\", target " << (e2e::exists(path) ? "still there" : "gone")
+              << "\n";
     if (e2e::exists(path)) {
       EXPECT_TEXT(result.text, "删除失败！");
       EXPECT_TEXT(line, "删除失败！" + path);
@@ -81,8 +81,7 @@ TEST_F(FolderLinks, DeletingAFolderNeverReachesThroughALinkInside) {
   close(result);
 
   expectOutsideUntouched();
-  for (const std::string& file : own)
-    EXPECT_FALSE(e2e::exists(file)) << e2e::utf8(file);
+  for (const std::string& file : own) EXPECT_FALSE(e2e::exists(file)) << file;
   expectReportMatches(result, folder);
 }
 

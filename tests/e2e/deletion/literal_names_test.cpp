@@ -24,7 +24,7 @@ class LiteralNames : public CopiedProgram {
 
   void unix(const std::string& command) {
     ASSERT_TRUE(e2e::runUnixIn(e2e::gbk(workFolder), command))
-        << e2e::utf8(command);
+        << command;
   }
 
   bool there(const std::string& name) {
@@ -184,7 +184,7 @@ TEST_F(LiteralNames, AFolderSwappedForALinkDuringTheWalkIsNeverFollowed) {
     ASSERT_TRUE(e2e::waitUntil([&] { return there("swapped"); }));
     unix(
         "grep -q yes swapped");  // the link was there before the walk got there
-    std::cout << "[ trial " << trial << " ] box \"" << e2e::utf8(result.text)
+    std::cout << "[ trial " << trial << " ] box \"" << result.text
               << "\"\n";
     EXPECT_TRUE(there("外面\\canary.txt"));
     EXPECT_TRUE(there("外面\\子\\canary.txt"));

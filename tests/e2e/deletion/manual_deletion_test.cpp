@@ -145,7 +145,7 @@ TEST_F(ManualDeletion, ReportsMissingTargetsWithoutAsking) {
   const std::string missing[] = {workPath("不存在.txt"), "", folder + "\\"};
   int lines = 1;
   for (const std::string& path : missing) {
-    SCOPED_TRACE("path \"" + e2e::utf8(path) + "\"");
+    SCOPED_TRACE("path \"" + path + "\"");
     typePath(path);
     const e2e::Box box = pressDelete();
     ASSERT_TRUE(box);

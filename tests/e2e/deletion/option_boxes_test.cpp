@@ -57,8 +57,7 @@ TEST_F(OptionBoxes, WindowOnTopHoldsThroughAnExport) {
   e2e::click(program, "按钮2");
   const e2e::Box exported = e2e::waitForBox(program);
   ASSERT_TRUE(exported);
-  EXPECT_TRUE(exported.text.starts_with("导出成功至"))
-      << e2e::utf8(exported.text);
+  EXPECT_TRUE(exported.text.starts_with("导出成功至")) << exported.text;
   EXPECT_FALSE(e2e::isTopmost(program.main)) << "lowered while the box is open";
   close(exported);
   EXPECT_TRUE(e2e::isTopmost(program.main));

@@ -24,7 +24,7 @@ class RecordExport : public CopiedProgram {
   }
 
   std::string inProgramFolder(const std::string& name) {
-    return e2e::gbk(programFolder) + "\\" + name;
+    return e2e::narrow(programFolder) + "\\" + name;
   }
 };
 
@@ -38,7 +38,7 @@ void printRecord(const std::string& name, const std::string& record) {
   const size_t second = record.find("\r\n") + 2;
   const size_t third = record.find("\r\n", second) + 2;
   const size_t last = record.rfind("\r\n", record.rfind("\r\n") - 1) + 2;
-  std::cout << "[ record   ] " << e2e::utf8(name) << ", " << record.size()
+  std::cout << "[ record   ] " << name << ", " << record.size()
             << " bytes\n[ record   ] first two lines:\n"
             << e2e::hexDump(record.substr(0, third))
             << "[ record   ] last two lines:\n"
@@ -80,7 +80,7 @@ TEST_F(RecordExport, WritesTheListStampAndSummaryNextToTheProgram) {
   const auto named =
       std::find(stamps.begin(), stamps.end(),
                 name.substr(0, name.size() - strlen(kRecordName)));
-  ASSERT_NE(named, stamps.end()) << e2e::utf8(name);
+  ASSERT_NE(named, stamps.end()) << name;
 
   const std::string record = e2e::fileBytes(path);
   const std::string list =
@@ -95,12 +95,12 @@ TEST_F(RecordExport, WritesTheListStampAndSummaryNextToTheProgram) {
       "合计清理大小（约）：12KB\r\n感谢您使用Quorvin科技删除工具";
   bool matched = false;
   for (auto stamp = stamps.begin(); stamp <= named; ++stamp)
-    matched = matched || record == list + *stamp + summary;
+    matched = matched || record == e2e::gbk(list + *stamp + summary);
   EXPECT_TRUE(matched) << "record:\n"
-                       << e2e::utf8(record) << "\nwanted, stamp aside:\n"
-                       << e2e::utf8(list + *named + summary);
+                       << e2e::hexDump(record) << "\nwanted, stamp aside:\n"
+                       << e2e::hexDump(e2e::gbk(list + *named + summary));
   EXPECT_FALSE(record.starts_with("\xEF\xBB\xBF")) << "no byte-order mark";
-  EXPECT_EQ(beforeLineEnd(record), beforeLineEnd(list));
+  EXPECT_EQ(beforeLineEnd(record), e2e::gbk(beforeLineEnd(list)));
   printRecord(name, record);
 }
 
@@ -124,10 +124,10 @@ TEST_F(RecordExport, TellsWhenTheRecordCannotBeWritten) {
             static_cast<size_t>(kSeconds))
       << "too slow for the folders put in the way";
   const std::string failed = "导出失败！无法写入";
-  ASSERT_TRUE(box.text.starts_with(failed)) << e2e::utf8(box.text);
+  ASSERT_TRUE(box.text.starts_with(failed)) << box.text;
   const std::string path = box.text.substr(failed.size());
   EXPECT_NE(std::find(blocked.begin(), blocked.end(), path), blocked.end())
-      << e2e::utf8(path);
+      << path;
   EXPECT_TEXT(box.title, kExportTitle);
   EXPECT_EQ(box.icon, e2e::BoxIcon::Error);
   EXPECT_TRUE(box.hasOk);

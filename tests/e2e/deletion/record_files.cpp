@@ -56,17 +56,16 @@ std::vector<std::string> folderEntries(const std::wstring& folder) {
   if (search == INVALID_HANDLE_VALUE) return names;
   do {
     const std::wstring name = entry.cFileName;
-    if (name != L"." && name != L"..") names.push_back(gbk(name));
+    if (name != L"." && name != L"..") names.push_back(narrow(name));
   } while (FindNextFileW(search, &entry));
   FindClose(search);
   std::sort(names.begin(), names.end());
   return names;
 }
 
-std::string fileBytes(const std::string& gbkPath) {
-  HANDLE file =
-      CreateFileW(wide(gbkPath).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                  OPEN_EXISTING, 0, nullptr);
+std::string fileBytes(const std::string& path) {
+  HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                            nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return {};
   std::string bytes;
   char buffer[4096];

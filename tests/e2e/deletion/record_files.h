@@ -18,10 +18,10 @@ SYSTEMTIME secondsLater(const SYSTEMTIME& time, int seconds);
 std::vector<std::string> dateTimeTextsBetween(const SYSTEMTIME& first,
                                               const SYSTEMTIME& last);
 
-// Names in the folder (GBK, without "." and ".."), sorted.
+// Names in the folder (without "." and ".."), sorted.
 std::vector<std::string> folderEntries(const std::wstring& folder);
 // The file's bytes; empty if it cannot be read.
-std::string fileBytes(const std::string& gbkPath);
+std::string fileBytes(const std::string& path);
 // Offset, 16 bytes in hex, and the ASCII ones as text.
 std::string hexDump(const std::string& bytes, size_t firstOffset = 0);
 

@@ -9,8 +9,8 @@ namespace e2e {
 
 namespace {
 
-std::wstring unixPathOf(const std::string& gbkPath) {
-  return unix_shell::unixPathOf(wide(gbkPath));
+std::wstring unixPathOf(const std::string& windowsPath) {
+  return unix_shell::unixPathOf(wide(windowsPath));
 }
 
 bool runUnix(const std::wstring& command) {

@@ -6,7 +6,7 @@
 
 namespace e2e {
 
-// Makes `link` (a GBK Windows path) a Unix link to the folder `target`,
+// Makes `link` (a Windows path) a Unix link to the folder `target`,
 // with `ln -s`; false if the link did not appear.
 bool makeUnixLink(const std::string& target, const std::string& link);
 // Removes the link itself (`rm`, never recursive), also when it dangles, so

@@ -40,7 +40,7 @@ std::string text(HWND window) {
   const LRESULT copied = ask(window, WM_GETTEXT, buffer.size(),
                              reinterpret_cast<LPARAM>(buffer.data()));
   buffer.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-  return gbk(buffer);
+  return narrow(buffer);
 }
 
 std::string text(const Program& program, const std::string& name) {
@@ -48,8 +48,8 @@ std::string text(const Program& program, const std::string& name) {
 }
 
 void setText(const Program& program, const std::string& name,
-             const std::string& gbkText) {
-  const std::wstring content = wide(gbkText);
+             const std::string& newText) {
+  const std::wstring content = wide(newText);
   ask(control(program, name), WM_SETTEXT, 0,
       reinterpret_cast<LPARAM>(content.c_str()));
 }
@@ -77,7 +77,7 @@ std::string listItem(const Program& program, const std::string& name,
   const LRESULT copied =
       ask(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(buffer.data()));
   buffer.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-  return gbk(buffer);
+  return narrow(buffer);
 }
 
 std::vector<std::string> listItems(const Program& program,
@@ -132,8 +132,8 @@ HWND waitUntilFocused(const Program& program, HWND control) {
   return focusedControl(program);
 }
 
-bool waitUntilText(HWND window, const std::string& gbkText) {
-  return waitUntil([&] { return text(window) == gbkText; });
+bool waitUntilText(HWND window, const std::string& wanted) {
+  return waitUntil([&] { return text(window) == wanted; });
 }
 
 }  // namespace e2e

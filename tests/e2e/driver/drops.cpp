@@ -42,7 +42,7 @@ Drop::~Drop() {
 }
 
 bool startDrop(Drop& drop, const Program& program,
-               const std::vector<std::string>& gbkPaths, POINT at, int keys) {
+               const std::vector<std::string>& paths, POINT at, int keys) {
   ClientToScreen(program.main, &at);
   drop.resultFile = resultFileName();
   const std::wstring exe = dragSourcePath();
@@ -51,7 +51,7 @@ bool startDrop(Drop& drop, const Program& program,
                              std::to_wstring(at.y);
   if (keys & kShift) commandLine += L" --shift";
   if (keys & kCtrl) commandLine += L" --ctrl";
-  for (const std::string& path : gbkPaths)
+  for (const std::string& path : paths)
     commandLine += L" " + quoted(wide(path));
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -82,10 +82,10 @@ DropResult waitForDrop(Drop& drop) {
 }
 
 DropResult dropFiles(const Program& program,
-                     const std::vector<std::string>& gbkPaths, POINT at,
+                     const std::vector<std::string>& paths, POINT at,
                      int keys) {
   Drop drop;
-  if (!startDrop(drop, program, gbkPaths, at, keys)) return {};
+  if (!startDrop(drop, program, paths, at, keys)) return {};
   return waitForDrop(drop);
 }
 

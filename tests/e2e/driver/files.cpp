@@ -80,11 +80,11 @@ std::string makeFile(const std::wstring& folder, const std::string& name,
                 &written, nullptr) &&
       written == content.size();
   CloseHandle(file);
-  return ok ? gbk(path) : std::string();
+  return ok ? narrow(path) : std::string();
 }
 
-bool exists(const std::string& gbkPath) {
-  return GetFileAttributesW(wide(gbkPath).c_str()) != INVALID_FILE_ATTRIBUTES;
+bool exists(const std::string& path) {
+  return GetFileAttributesW(wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 }  // namespace e2e

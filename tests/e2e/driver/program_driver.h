@@ -28,9 +28,8 @@
 //   EXPECT_TRUE(drop.dropped);                     // client point: the list
 //
 // Rules of the driver:
-// - Every text in and out is a GBK byte string, like the program's own
-//   literals (this code is compiled with -fexec-charset=GBK). EXPECT_TEXT
-//   (text_expectations.h) prints both sides as UTF-8 when they differ.
+// - Every text in and out is UTF-8, like the program's own texts.
+//   EXPECT_TEXT (text_expectations.h) prints both sides when they differ.
 // - Controls are named as the program names them ("编辑框1", "标签2", ...);
 //   one table maps each name to its control id. About-window controls are
 //   reached with the About window's handle: control(aboutWindow, "按钮1").
@@ -59,13 +58,15 @@
 namespace e2e {
 
 // How long any single wait may take before the scenario counts it failed,
-// in milliseconds. (<chrono> cannot be compiled to GBK: it spells "μs".)
+// in milliseconds.
 constexpr DWORD kPatience = 20000;
 
 // ---- Texts ----------------------------------------------------------------
-std::wstring wide(const std::string& gbk);
-std::string gbk(const std::wstring& text);
-std::string utf8(const std::string& gbk);  // for failure messages
+std::wstring wide(const std::string& text);
+std::string narrow(const std::wstring& text);
+// The GBK bytes of a text (as the record file holds it), "?" for a
+// character GBK cannot hold.
+std::string gbk(const std::string& text);
 // EXPECT_TEXT and ASSERT_TEXT are in text_expectations.h.
 
 // ---- Files and folders ----------------------------------------------------
@@ -75,10 +76,10 @@ std::wstring programPath();
 // A fresh, empty folder under the temp folder, named after `purpose`;
 // removed with its contents when the scenario exe ends.
 std::wstring testFolder(const std::string& purpose);
-// Writes `size` bytes into a new file; its full GBK path, empty on failure.
+// Writes `size` bytes into a new file; its full path, empty on failure.
 std::string makeFile(const std::wstring& folder, const std::string& name,
                      size_t size);
-bool exists(const std::string& gbkPath);
+bool exists(const std::string& path);
 
 // ---- The program's process ------------------------------------------------
 struct Program {
@@ -108,7 +109,7 @@ bool settle(const Program& program);
 
 // A visible top-level window of the program with this title (the About
 // window is titled "关于"), once there is one.
-HWND waitForWindow(const Program& program, const std::string& gbkTitle);
+HWND waitForWindow(const Program& program, const std::string& title);
 
 // ---- Controls -------------------------------------------------------------
 HWND control(const Program& program, const std::string& name);  // main
@@ -117,7 +118,7 @@ std::string text(HWND window);  // WM_GETTEXT: works across processes
 std::string text(const Program& program, const std::string& name);
 // WM_SETTEXT: the edit box then notifies EN_CHANGE, as typing does.
 void setText(const Program& program, const std::string& name,
-             const std::string& gbkText);
+             const std::string& newText);
 void click(const Program& program, const std::string& name);  // BM_CLICK
 void click(HWND button);
 bool isChecked(const Program& program, const std::string& name);
@@ -149,8 +150,8 @@ HWND waitUntilFocused(const Program& program, HWND control);
 // and has stayed the same for several reads: the system's copy of what the
 // program painted has reached the display. False if it never settled.
 bool waitUntilDrawn(HWND window);
-// Waits until the window shows `gbkText`; false if it never did.
-bool waitUntilText(HWND window, const std::string& gbkText);
+// Waits until the window shows `wanted`; false if it never did.
+bool waitUntilText(HWND window, const std::string& wanted);
 // Presses and releases a key through the system's input queue, as the user
 // would, with the program's main window in front.
 bool pressKey(const Program& program, WORD virtualKey);
@@ -210,15 +211,15 @@ struct DropResult {
 };
 // Keys held while the mouse moves and is released over the target.
 enum DropKeys { kNoKeys = 0, kShift = 1, kCtrl = 2 };
-// Starts dragging `gbkPaths` onto the main window's client point `at`; the
+// Starts dragging `paths` onto the main window's client point `at`; the
 // drop handler may open boxes, so answer them before waitForDrop.
 bool startDrop(Drop& drop, const Program& program,
-               const std::vector<std::string>& gbkPaths, POINT at,
+               const std::vector<std::string>& paths, POINT at,
                int keys = kNoKeys);
 DropResult waitForDrop(Drop& drop);
 // Both in one, for drops that open no box.
 DropResult dropFiles(const Program& program,
-                     const std::vector<std::string>& gbkPaths, POINT at,
+                     const std::vector<std::string>& paths, POINT at,
                      int keys = kNoKeys);
 
 }  // namespace e2e

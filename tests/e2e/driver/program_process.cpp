@@ -60,8 +60,8 @@ HWND findMainWindow(const Program& program) {
   return search.found;
 }
 
-HWND waitForWindow(const Program& program, const std::string& gbkTitle) {
-  WindowSearch search{&program, wide(gbkTitle), nullptr};
+HWND waitForWindow(const Program& program, const std::string& title) {
+  WindowSearch search{&program, wide(title), nullptr};
   return waitUntil([&] {
     search.found = nullptr;
     EnumWindows(checkWindow, reinterpret_cast<LPARAM>(&search));

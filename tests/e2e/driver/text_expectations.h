@@ -1,6 +1,5 @@
-// Comparing the program's GBK texts in scenarios. On failure both texts are
-// printed as UTF-8 (the test output is read on Linux), and the compared
-// expressions are not echoed: they would be GBK bytes.
+// Comparing the program's texts (UTF-8) in scenarios. On failure both texts
+// are printed in full, each on a line of its own.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,8 +14,7 @@ inline testing::AssertionResult sameText(const std::string& actual,
                                          const std::string& expected) {
   if (actual == expected) return testing::AssertionSuccess();
   return testing::AssertionFailure()
-         << "  shown: \"" << utf8(actual) << "\"\nwanted: \"" << utf8(expected)
-         << "\"";
+         << "  shown: \"" << actual << "\"\nwanted: \"" << expected << "\"";
 }
 
 }  // namespace e2e

@@ -40,7 +40,7 @@ const AboutControl kAboutControls[] = {
 std::string className(HWND window) {
   wchar_t name[64] = {};
   GetClassNameW(window, name, 64);
-  return e2e::gbk(name);
+  return e2e::narrow(name);
 }
 
 TEST_F(AboutWindow, OpensModallyCentredWithItsControls) {
@@ -75,7 +75,7 @@ TEST_F(AboutWindow, OpensModallyCentredWithItsControls) {
   EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
 
   for (const AboutControl& row : kAboutControls) {
-    SCOPED_TRACE(e2e::utf8(row.name));
+    SCOPED_TRACE(row.name);
     HWND control = e2e::control(about, row.name);
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(GetParent(control), about);

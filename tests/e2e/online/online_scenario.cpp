@@ -42,14 +42,14 @@ void OnlineScenario::startToMainWindow(const e2e::Servers& servers,
     ASSERT_TRUE(e2e::answer(sight.box, IDOK));
     sight = waitForSight(program);
   }
-  ASSERT_FALSE(sight.box) << e2e::utf8(sight.box.text);
+  ASSERT_FALSE(sight.box) << sight.box.text;
   ASSERT_TRUE(sight.main) << "no main window";
 }
 
 std::string noticeDocument(const std::string& status,
                            const std::string& announcement) {
-  return e2e::utf8("<zt>" + status + "</zt>\r\n<gonggao>" + announcement +
-                   "</gonggao>\r\n");
+  return "<zt>" + status + "</zt>\r\n<gonggao>" + announcement +
+         "</gonggao>\r\n";
 }
 
 HWND openAboutWindow(const e2e::Program& program) {

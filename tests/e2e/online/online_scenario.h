@@ -45,7 +45,7 @@ class OnlineScenario : public testing::Test {
   e2e::Program program;
 };
 
-// The notice document as the server sends it (UTF-8), from GBK texts.
+// The notice document as the server sends it (UTF-8).
 std::string noticeDocument(const std::string& status,
                            const std::string& announcement);
 

@@ -73,7 +73,7 @@ TEST_F(SlowNotice, ServerThatNeverAnswersDelaysTheStartOnly) {
   hang.hang = true;
   Sight hangSight;
   const ULONGLONG slow = timeToFirstSight({{"/visit", hang}}, 90000, hangSight);
-  EXPECT_FALSE(hangSight.box) << "shown: " << e2e::utf8(hangSight.box.text);
+  EXPECT_FALSE(hangSight.box) << "shown: " << hangSight.box.text;
   ASSERT_TRUE(hangSight.main) << "no main window after " << slow << " ms";
   report("notice server that never answers", quick, slow);
 }

@@ -42,7 +42,7 @@ TEST_F(StartupNotice, OpenStatusShowsTheAnnouncementOnceThenTheWindow) {
   ASSERT_TRUE(e2e::answer(first.box, IDOK));
 
   const Sight next = waitForSight(program);
-  EXPECT_FALSE(next.box) << "a second box: " << e2e::utf8(next.box.text);
+  EXPECT_FALSE(next.box) << "a second box: " << next.box.text;
   ASSERT_TRUE(next.main) << "no main window after the notice";
   ASSERT_TRUE(e2e::settle(program));
   EXPECT_FALSE(e2e::openBox(program));
@@ -97,10 +97,10 @@ TEST_P(SuspendedService, TellsTheUserAndEndsWithoutShowingTheWindow) {
 INSTANTIATE_TEST_SUITE_P(
     ByStatus, SuspendedService,
     testing::Values(
-        Suspension{
-            "MaintenanceWithoutAnnouncementTags", e2e::utf8("<zt>维护</zt>"),
-            e2e::BoxIcon::Warning, "Quorvin科技删除工具正在维护！",
-            "Quorvin科技正在维护该工具，请查看Quorvin科技在线公告。", ""},
+        Suspension{"MaintenanceWithoutAnnouncementTags", "<zt>维护</zt>",
+                   e2e::BoxIcon::Warning, "Quorvin科技删除工具正在维护！",
+                   "Quorvin科技正在维护该工具，请查看Quorvin科技在线公告。",
+                   ""},
         Suspension{"Discontinued",
                    noticeDocument("停用", "本工具已停止服务。\r\n请改用新版。"),
                    e2e::BoxIcon::Error, "Quorvin科技删除工具已停止使用！",
@@ -130,8 +130,8 @@ TEST_P(UnreadableNotice, StartsNormallyShowingNothing) {
   ASSERT_TRUE(start(program));
 
   const Sight sight = waitForSight(program);
-  EXPECT_FALSE(sight.box) << "shown: " << e2e::utf8(sight.box.title) << ": "
-                          << e2e::utf8(sight.box.text);
+  EXPECT_FALSE(sight.box) << "shown: " << sight.box.title << ": "
+                          << sight.box.text;
   ASSERT_TRUE(sight.main) << "no main window";
   ASSERT_TRUE(e2e::settle(program));
   EXPECT_FALSE(e2e::openBox(program));
@@ -144,8 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         // © is not in GB2312, so the whole document fails to convert.
         Unreadable{"CopyrightSignOutsideGb2312",
-                   e2e::utf8("<zt>维护</zt><gonggao>版权所有 ") + "\xC2\xA9" +
-                       e2e::utf8(" Quorvin科技</gonggao>"),
+                   "<zt>维护</zt><gonggao>版权所有 © Quorvin科技</gonggao>",
                    Certificate::Trusted, true},
         // Over 1 MiB is no answer, as if the server had sent none.
         Unreadable{"LargerThanOneMebibyte",
@@ -177,7 +176,7 @@ TEST_F(StartupNotice, OfflineSaysSoThenStartsWithoutFetchingTheNotice) {
   ASSERT_TRUE(e2e::answer(offline.box, IDOK));
 
   const Sight next = waitForSight(program);
-  EXPECT_FALSE(next.box) << "a second box: " << e2e::utf8(next.box.text);
+  EXPECT_FALSE(next.box) << "a second box: " << next.box.text;
   ASSERT_TRUE(next.main) << "no main window";
   ASSERT_TRUE(e2e::settle(program));
   EXPECT_FALSE(e2e::openBox(program));

@@ -101,6 +101,15 @@ INSTANTIATE_TEST_SUITE_P(
                     "请到官方网站下载最新版本！",
                     "V2.6",
                     {kHomePage}},
+        // The version file is GBK text: "测试版V3.0".
+        VersionCase{"VersionInGbk",
+                    Servers{},
+                    Answer{"\xB2\xE2\xCA\xD4\xB0\xE6V3.0"},
+                    e2e::BoxIcon::None,
+                    "信息：",
+                    "请到官方网站下载最新版本！",
+                    "测试版V3.0",
+                    {kHomePage}},
         // A line end after the version does not make it another one.
         VersionCase{"SameVersionWithLineEnd",
                     Servers{},

@@ -152,11 +152,11 @@ class DeleteFolderTest : public FolderTest {
   // Names no Windows path can spell, made from Linux: a shell command
   // (GBK, single quotes only) run in the test's folder.
   void makeUnix(const std::string& shellCommand) {
-    ASSERT_EQ(runUnix("cd '" + unixFolder_ + "' && " + utf8(shellCommand)), 0)
-        << utf8(shellCommand);
+    ASSERT_EQ(runUnix("cd '" + unixFolder_ + "' && " + shellCommand), 0)
+        << shellCommand;
   }
   bool presentUnix(const std::string& relative) {
-    const std::string at = "'" + unixFolder_ + "/" + utf8(relative) + "'";
+    const std::string at = "'" + unixFolder_ + "/" + relative + "'";
     return runUnix("test -e " + at + " -o -L " + at) == 0;
   }
 };

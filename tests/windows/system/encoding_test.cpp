@@ -1,5 +1,6 @@
 // convertEncoding on Windows against glibc: the shared cases, and every
-// character from U+0080 up as tabled from glibc at build time.
+// character from U+0080 up as tabled from glibc at build time, to GB2312
+// and GBK and back from GBK.
 #include <windows.h>
 
 #include <fstream>
@@ -56,6 +57,13 @@ std::string hex(const std::string& bytes) {
   return out;
 }
 
+std::string bytesOf(const std::string& hexText) {
+  std::string out;
+  for (size_t i = 0; i + 1 < hexText.size(); i += 2)
+    out += static_cast<char>(std::stoi(hexText.substr(i, 2), nullptr, 16));
+  return out;
+}
+
 TEST(EncodingTable, EveryCharacterConvertsAsGlibcConvertsIt) {
   std::ifstream table(windowsPathOf(QUORVIN_TEST_GLIBC_CHARSETS));
   ASSERT_TRUE(table) << "no table from glibc";
@@ -75,11 +83,17 @@ TEST(EncodingTable, EveryCharacterConvertsAsGlibcConvertsIt) {
     const auto framed = [](const std::string& h) {
       return h == "-" ? h : "61" + h + "62";
     };
-    if (got2312 != framed(gb2312) || gotGbk != framed(gbk)) {
+    // And back: the GBK bytes read as the character they stand for.
+    const std::string back =
+        gbk == "-"
+            ? "-"
+            : sys.convertEncoding("a" + bytesOf(gbk) + "b", "GBK", "UTF-8");
+    const bool backOk = back == "-" || back == "a" + utf8 + "b";
+    if (got2312 != framed(gb2312) || gotGbk != framed(gbk) || !backOk) {
       if (++mismatches <= 20)
         ADD_FAILURE() << "U+" << point << ": GB2312 " << got2312 << " (glibc "
                       << gb2312 << "), GBK " << gotGbk << " (glibc " << gbk
-                      << ")";
+                      << "), back from GBK " << hex(back);
     }
     ++rows;
     gb2312Cells += gb2312 != "-";
@@ -87,6 +101,14 @@ TEST(EncodingTable, EveryCharacterConvertsAsGlibcConvertsIt) {
   EXPECT_EQ(mismatches, 0);
   EXPECT_GT(rows, 60000);
   EXPECT_EQ(gb2312Cells, 7445);
+}
+
+// Back from GBK: what glibc refuses, Windows refuses too.
+TEST(EncodingFromGbk, RefusesWhatIsNotGbk) {
+  Win32System sys;
+  for (const char* bytes : {"\xB9", "a\x81 b", "\xFF", "\xAA\xA1", "\xA1"})
+    EXPECT_EQ(sys.convertEncoding(bytes, "GBK", "UTF-8"), "") << hex(bytes);
+  EXPECT_EQ(sys.convertEncoding("\xB9\xAB\x80", "GBK", "UTF-8"), "公€");
 }
 
 }  // namespace

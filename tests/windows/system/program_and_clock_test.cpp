@@ -12,7 +12,7 @@ TEST(ProgramFolder, HoldsTheTestExeWithoutATrailingBackslash) {
   const std::string folder = sys.programFolder();
   ASSERT_FALSE(folder.empty());
   EXPECT_NE(folder.back(), '\\');
-  EXPECT_TRUE(sys.exists(folder + "\\system_tests.exe")) << utf8(folder);
+  EXPECT_TRUE(sys.exists(folder + "\\system_tests.exe")) << folder;
 }
 
 auto fields(const SYSTEMTIME& t) {

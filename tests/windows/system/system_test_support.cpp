@@ -9,21 +9,13 @@
 
 namespace {
 
-std::wstring wide(const std::string& gbk) { return wideFromText(gbk); }
+std::wstring wide(const std::string& text) { return wideFromText(text); }
 
 std::wstring wideFromUtf8(const std::string& text) {
   std::wstring out(text.size(), L'\0');
   out.resize(MultiByteToWideChar(CP_UTF8, 0, text.data(),
                                  static_cast<int>(text.size()), out.data(),
                                  static_cast<int>(out.size())));
-  return out;
-}
-
-std::string utf8FromWide(const std::wstring& text) {
-  std::string out(text.size() * 4, '\0');
-  out.resize(WideCharToMultiByte(
-      CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(),
-      static_cast<int>(out.size()), nullptr, nullptr));
   return out;
 }
 
@@ -34,8 +26,6 @@ std::string windowsPathOf(const std::string& unixPath) {
   std::replace(path.begin(), path.end(), '/', '\\');
   return path;
 }
-
-std::string utf8(const std::string& gbk) { return utf8FromWide(wide(gbk)); }
 
 int runUnix(const std::string& commandLine) {
   return unix_shell::run(wideFromUtf8(commandLine));
@@ -55,7 +45,7 @@ void FolderTest::SetUp() {
   ASSERT_EQ(
       runUnix("rm -rf '" + unixFolder_ + "' && mkdir -p '" + unixFolder_ + "'"),
       0);
-  folder_ = textFromWide(wideFromUtf8(windowsPathOf(unixFolder_)));
+  folder_ = windowsPathOf(unixFolder_);
 }
 
 std::string FolderTest::path(const std::string& name) const {
@@ -63,7 +53,7 @@ std::string FolderTest::path(const std::string& name) const {
 }
 
 std::string FolderTest::unixPath(const std::string& name) const {
-  std::string path = utf8(name);
+  std::string path = name;
   std::replace(path.begin(), path.end(), '\\', '/');
   return unixFolder_ + "/" + path;
 }
@@ -71,7 +61,7 @@ std::string FolderTest::unixPath(const std::string& name) const {
 void FolderTest::makeFile(const std::string& name, const std::string& bytes) {
   HANDLE file = CreateFileW(wide(path(name)).c_str(), GENERIC_WRITE, 0, nullptr,
                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE) << utf8(name);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE) << name;
   DWORD written = 0;
   WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
             nullptr);
@@ -80,8 +70,7 @@ void FolderTest::makeFile(const std::string& name, const std::string& bytes) {
 }
 
 void FolderTest::makeFolder(const std::string& name) {
-  ASSERT_TRUE(CreateDirectoryW(wide(path(name)).c_str(), nullptr))
-      << utf8(name);
+  ASSERT_TRUE(CreateDirectoryW(wide(path(name)).c_str(), nullptr)) << name;
 }
 
 bool FolderTest::present(const std::string& name) const {

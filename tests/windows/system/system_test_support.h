@@ -8,10 +8,8 @@
 
 #include "platform/win32/win32_system.h"
 
-// The Windows path (GBK) of a Unix path, through Wine's Z: drive.
+// The Windows path of a Unix path, through Wine's Z: drive.
 std::string windowsPathOf(const std::string& unixPath);
-// A GBK text as UTF-8, for failure messages.
-std::string utf8(const std::string& gbk);
 // Runs a UTF-8 command line in the Unix shell (tests/shared/unix_command.h)
 // and waits for it; its exit code, -1 when it cannot be started or does not
 // end in time. No double quotes in the command (quote with single ones).
@@ -25,7 +23,7 @@ class FolderTest : public testing::Test {
  protected:
   void SetUp() override;
 
-  std::string path(const std::string& name) const;      // in the folder, GBK
+  std::string path(const std::string& name) const;      // in the folder
   std::string unixPath(const std::string& name) const;  // for Unix tools
   void makeFile(const std::string& name, const std::string& bytes = "data");
   void makeFolder(const std::string& name);
@@ -36,6 +34,6 @@ class FolderTest : public testing::Test {
   std::vector<std::string> listing(const std::string& folder = "") const;
 
   Win32System sys;
-  std::string folder_;      // Windows path, GBK
+  std::string folder_;      // Windows path
   std::string unixFolder_;  // Unix path, UTF-8
 };

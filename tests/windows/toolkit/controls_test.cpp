@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/win32/text_wide.h"
+#include "platform/win32/toolkit_window.h"
 #include "toolkit_fixture.h"
 
 namespace {
@@ -47,18 +48,17 @@ TEST_F(ControlsTest, EmptyControlsGiveTheEmptyText) {
   EXPECT_EQ(ui().getText(control("没有这个控件")), "");
 }
 
-TEST_F(ControlsTest, GbkTextsRoundTripByteForByte) {
+TEST_F(ControlsTest, UnicodeTextsRoundTripByteForByte) {
   const std::vector<std::string> texts = {
       "开始删除吧！",
-      "D:\\奬\\x",  // a trail byte that is a backslash
-      "\x80",       // the euro sign, GBK only
-      "\xe9\x46",   // 镕, outside GB2312
+      "D:\\照片\\사진.txt",
+      "D:\\фото😀",  // beyond the BMP: a surrogate pair in UTF-16
+      "€镕©",       // outside GB2312, and © outside GBK
       "Quorvin科技 (C) 2026 —— 100%",
   };
   for (const std::string& text : texts) {
     for (const char* name : {"标签2", "编辑框1"}) {
       ui().setText(control(name), text);
-      EXPECT_TEXT(ui().getText(control(name)), text) << name;
       EXPECT_EQ(ui().getText(control(name)), text) << name;
     }
     ui().listAppend(control("列表框1"), text);
@@ -66,6 +66,18 @@ TEST_F(ControlsTest, GbkTextsRoundTripByteForByte) {
                                 ui().listCount(control("列表框1")) - 1),
               text);
   }
+}
+
+// What the controls hold is the characters themselves, as any other
+// program reads them.
+TEST_F(ControlsTest, ControlsShowTheCharactersThemselves) {
+  ui().setText(control("标签2"), "D:\\사진.txt——фото😀");
+  EXPECT_EQ(windowText(handle("标签2")), L"D:\\사진.txt——фото😀");
+  SetWindowTextW(handle("编辑框1"), L"C:\\фото😀\\사진.txt");
+  EXPECT_EQ(ui().getText(control("编辑框1")), "C:\\фото😀\\사진.txt");
+  // Not UTF-8 at all: shown as nothing rather than as other characters.
+  ui().setText(control("标签2"), "\xC9\xBE\xB3\xFD");
+  EXPECT_EQ(windowText(handle("标签2")), L"");
 }
 
 TEST_F(ControlsTest, ThePathBoxHasNoLengthLimitOfItsOwn) {
@@ -153,21 +165,21 @@ TEST_F(ControlsTest, ControlsSitWhereTheDefinitionPutsThem) {
   for (const ControlDefinition& c : window.controls) {
     ++id;
     HWND h = handle(c.name);
-    ASSERT_NE(h, nullptr) << utf8(c.name);
+    ASSERT_NE(h, nullptr) << c.name;
     EXPECT_EQ(GetParent(h), this->window());
-    EXPECT_EQ(GetDlgCtrlID(h), id) << utf8(c.name);
+    EXPECT_EQ(GetDlgCtrlID(h), id) << c.name;
     RECT r{};
     GetWindowRect(h, &r);
     MapWindowPoints(nullptr, this->window(), reinterpret_cast<POINT*>(&r), 2);
-    EXPECT_EQ(r.left, c.left) << utf8(c.name);
-    EXPECT_EQ(r.top, c.top) << utf8(c.name);
-    EXPECT_EQ(r.right - r.left, c.width) << utf8(c.name);
-    EXPECT_EQ(r.bottom - r.top, c.height) << utf8(c.name);
+    EXPECT_EQ(r.left, c.left) << c.name;
+    EXPECT_EQ(r.top, c.top) << c.name;
+    EXPECT_EQ(r.right - r.left, c.width) << c.name;
+    EXPECT_EQ(r.bottom - r.top, c.height) << c.name;
     // What another program reads with WM_GETTEXT.
     wchar_t text[256] = {};
     SendMessageW(h, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
     if (c.kind != ControlKind::ListBox) {
-      EXPECT_TEXT(textFromWide(text), c.text) << utf8(c.name);
+      EXPECT_TEXT(textFromWide(text), c.text) << c.name;
     }
   }
 }
@@ -185,7 +197,7 @@ TEST_F(ControlsTest, EveryControlsFontDrawsChineseAndLatinItself) {
     GetGlyphIndicesW(dc, L"删除Qv", 4, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
     SelectObject(dc, old);
     ReleaseDC(h, dc);
-    for (WORD glyph : glyphs) EXPECT_NE(glyph, 0xFFFF) << utf8(c.name);
+    for (WORD glyph : glyphs) EXPECT_NE(glyph, 0xFFFF) << c.name;
   }
 }
 

@@ -51,9 +51,10 @@ TEST_F(DropTargetTest, OneItemArrivesAsThePathAlone) {
 
 TEST_F(DropTargetTest, SeveralItemsArriveEachFollowedByALineEnd) {
   const DWORD effect = dragAndDrop(
-      newFileListData({L"C:\\a.txt", L"D:\\文件夹", L"C:\\奬\\镕.doc"}));
+      newFileListData({L"C:\\a.txt", L"D:\\文件夹", L"C:\\사진\\фото😀.doc"}));
   ASSERT_EQ(texts.size(), 1u);
-  EXPECT_TEXT(texts[0], "C:\\a.txt\r\nD:\\文件夹\r\nC:\\奬\\\xe9\x46.doc\r\n");
+  // Every path whole, in any script: nothing goes through a code page.
+  EXPECT_TEXT(texts[0], "C:\\a.txt\r\nD:\\文件夹\r\nC:\\사진\\фото😀.doc\r\n");
   EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
 }
 

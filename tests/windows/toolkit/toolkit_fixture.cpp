@@ -2,20 +2,6 @@
 
 #include "platform/win32/toolkit_window.h"
 
-std::string utf8(const std::string& gbk) {
-  const int n = MultiByteToWideChar(936, 0, gbk.data(),
-                                    static_cast<int>(gbk.size()), nullptr, 0);
-  std::wstring wide(n, L'\0');
-  MultiByteToWideChar(936, 0, gbk.data(), static_cast<int>(gbk.size()),
-                      wide.data(), n);
-  const int m = WideCharToMultiByte(CP_UTF8, 0, wide.data(), n, nullptr, 0,
-                                    nullptr, nullptr);
-  std::string out(m, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), n, out.data(), m, nullptr,
-                      nullptr);
-  return out;
-}
-
 void pumpMessages() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {

@@ -12,9 +12,8 @@
 #include "gtest/gtest.h"
 #include "platform/win32/win32_toolkit.h"
 
-// GBK bytes as UTF-8, so failures print readably.
-std::string utf8(const std::string& gbk);
-#define EXPECT_TEXT(actual, expected) EXPECT_EQ(utf8(actual), utf8(expected))
+// Texts are UTF-8 on both sides.
+#define EXPECT_TEXT(actual, expected) EXPECT_EQ(actual, expected)
 
 // Handles every message waiting now, by the program's own keyboard rules.
 void pumpMessages();

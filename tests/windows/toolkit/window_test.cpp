@@ -99,7 +99,7 @@ TEST_F(WindowTest, TabMovesThroughTheControlsInTableOrder) {
   for (const char* next : {"按钮1", "选择框1", "列表框1", "编辑框1"}) {
     PostMessageW(focus(), WM_KEYDOWN, VK_TAB, 0);
     pumpMessages();
-    EXPECT_EQ(focus(), handle(next)) << utf8(next);
+    EXPECT_EQ(focus(), handle(next)) << next;
   }
 }
 
