@@ -18,13 +18,12 @@ class LiteralNames : public CopiedProgram {
   // Whatever a scenario left (names Windows cannot spell, links) goes with
   // rm, which never follows a link.
   void TearDown() override {
-    EXPECT_TRUE(e2e::runUnixIn(e2e::gbk(workFolder),
+    EXPECT_TRUE(e2e::runUnixIn(e2e::narrow(workFolder),
                                "chmod -R u+w . && rm -rf -- * .[!.]* || true"));
   }
 
   void unix(const std::string& command) {
-    ASSERT_TRUE(e2e::runUnixIn(e2e::gbk(workFolder), command))
-        << command;
+    ASSERT_TRUE(e2e::runUnixIn(e2e::narrow(workFolder), command)) << command;
   }
 
   bool there(const std::string& name) {
@@ -168,7 +167,7 @@ TEST_F(LiteralNames, AFolderSwappedForALinkDuringTheWalkIsNeverFollowed) {
         "50)); done && mkdir zz && touch zz/own.txt");
     // Swaps as soon as the first folder is gone: long before the walk
     // reaches zz. Records whether the swap came in time.
-    const std::string work = e2e::unixPath(e2e::gbk(workFolder));
+    const std::string work = e2e::unixPath(e2e::narrow(workFolder));
     unix("(cd '" + work +
          "' && n=0; while [ -e 大目录/d01 ] && [ $n -lt "
          "3000 ]; do sleep 0.005; n=$((n+1)); done; if mv 大目录/zz 换下的; "
@@ -184,8 +183,7 @@ TEST_F(LiteralNames, AFolderSwappedForALinkDuringTheWalkIsNeverFollowed) {
     ASSERT_TRUE(e2e::waitUntil([&] { return there("swapped"); }));
     unix(
         "grep -q yes swapped");  // the link was there before the walk got there
-    std::cout << "[ trial " << trial << " ] box \"" << result.text
-              << "\"\n";
+    std::cout << "[ trial " << trial << " ] box \"" << result.text << "\"\n";
     EXPECT_TRUE(there("外面\\canary.txt"));
     EXPECT_TRUE(there("外面\\子\\canary.txt"));
     EXPECT_TRUE(there("外面\\子"));
