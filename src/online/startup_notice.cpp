@@ -1,5 +1,7 @@
 #include "online/startup_notice.h"
 
+#include <memory>
+
 #include "online/endpoints.h"
 #include "online/text_search.h"
 
@@ -22,15 +24,33 @@ void endForStatus(Program& p, const char* text, int kind, const char* title,
   p.sys.endProgram(0);
 }
 
+// What the online test and the notice request found. Shared with the
+// thread that asks, which may outlive the wait when the server is slow.
+struct NoticeFetch {
+  bool online = false;
+  std::string body;
+};
+
 }  // namespace
 
 bool runStartupNotice(Program& p) {
-  if (!p.sys.isOnline()) {
+  auto fetch = std::make_shared<NoticeFetch>();
+  System& sys = p.sys;
+  const bool inTime = p.ui.runWithTimeLimit(
+      [fetch, &sys] {
+        fetch->online = sys.isOnline();
+        if (fetch->online) fetch->body = sys.httpGet(kNoticeUrl).body;
+      },
+      kNetworkWaitMs);
+  // Too slow an answer is dropped: the program starts as if no notice was
+  // published.
+  if (!inTime) return true;
+  if (!fetch->online) {
     p.ui.messageBox("请连接互联网以获得最佳体验！", kBoxOk);
     return true;
   }
-  const std::string document = bytesToText(
-      p.sys.convertEncoding(p.sys.httpGet(kNoticeUrl).body, "UTF-8", "GB2312"));
+  const std::string document =
+      bytesToText(p.sys.convertEncoding(fetch->body, "UTF-8", "GB2312"));
   const std::string announcement =
       noticeField(document, "<gonggao>", "</gonggao>");
   const std::string status = noticeField(document, "<zt>", "</zt>");

@@ -66,6 +66,19 @@ struct WindowDefinition {
 
 using GotFilesHandler = std::function<void(const std::string& text)>;
 
+// Work the window's thread hands to a thread of its own, so the windows keep
+// answering while it runs.
+struct BackgroundWork {
+  std::function<void()> run;  // off the window's thread
+  // Shown in `progressLabel` a few times a second while the work runs, read
+  // on the window's thread; the label gets its former text back afterwards.
+  std::function<std::string()> progressText;
+  Control progressLabel;
+  // The user closed the main window: the work should end soon. The program
+  // then ends (exit code 0) as soon as the work has returned.
+  std::function<void()> onStop;
+};
+
 class Toolkit {
  public:
   virtual ~Toolkit() = default;
@@ -106,4 +119,16 @@ class Toolkit {
   virtual bool registerDropTarget(WindowId window,
                                   GotFilesHandler onGotFiles) = 0;
   virtual void revokeDropTarget(WindowId window) = 0;
+
+  // Work off the window's thread.
+  // Runs the work and returns once it has finished. Meanwhile the main
+  // window keeps painting and answering, shows the progress and refuses
+  // everything that would start another handler (its inputs and drops,
+  // until the handler that asked has ended).
+  virtual void runInBackground(const BackgroundWork& work) = 0;
+  // Runs `work` for at most `limitMs` milliseconds while the windows keep
+  // answering; true when it finished in time. When it did not, it may still
+  // be running: it must own everything it touches, and its results are to be
+  // dropped.
+  virtual bool runWithTimeLimit(std::function<void()> work, int limitMs) = 0;
 };

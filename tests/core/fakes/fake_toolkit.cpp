@@ -145,3 +145,17 @@ void FakeToolkit::revokeDropTarget(WindowId) {
   dropRegistered = false;
   timeline.push_back("drop target off");
 }
+
+void FakeToolkit::runInBackground(const BackgroundWork& work) {
+  ++backgroundRuns;
+  work.run();
+  progressShown.push_back(work.progressText());
+  progressLabels.push_back(work.progressLabel.name);
+}
+
+bool FakeToolkit::runWithTimeLimit(std::function<void()> work, int limitMs) {
+  timeLimits.push_back(limitMs);
+  if (timeRunsOut) return false;
+  work();
+  return true;
+}

@@ -40,6 +40,16 @@ class FakeToolkit : public Toolkit {
   // Runs while the modal window is open, as the user would act in it.
   std::function<void()> whileModalOpen;
   std::vector<WindowDefinition> modalsOpened;
+  // Background work runs inline; the progress text it would show at its
+  // end, and the label it names, are kept here (not in the timeline, since
+  // the label gets its former text back).
+  std::vector<std::string> progressShown;
+  std::vector<std::string> progressLabels;
+  int backgroundRuns = 0;
+  // Time-limited work: the limits asked for, and whether the time runs out
+  // (the work is then never run, as if its answer came too late).
+  std::vector<int> timeLimits;
+  bool timeRunsOut = false;
 
   // The user's actions.
   void type(const std::string& editName, const std::string& text);
@@ -71,6 +81,8 @@ class FakeToolkit : public Toolkit {
   void openModal(const WindowDefinition& window) override;
   bool registerDropTarget(WindowId window, GotFilesHandler handler) override;
   void revokeDropTarget(WindowId window) override;
+  void runInBackground(const BackgroundWork& work) override;
+  bool runWithTimeLimit(std::function<void()> work, int limitMs) override;
 
  private:
   void addWindow(const WindowDefinition& window);
