@@ -45,6 +45,8 @@ class Win32Toolkit : public Toolkit {
   void openModal(const WindowDefinition& window) override;
   bool registerDropTarget(WindowId window, GotFilesHandler onGotFiles) override;
   void revokeDropTarget(WindowId window) override;
+  void runInBackground(const BackgroundWork& work) override;
+  bool runWithTimeLimit(std::function<void()> work, int limitMs) override;
 
   // The window's handle while it exists, else null.
   HWND windowHandle(WindowId window) const;
