@@ -45,6 +45,8 @@ std::shared_ptr<Job> startJob(std::function<void()> work) {
     delete handedOver;
     return nullptr;
   }
+  // The window's thread comes first: it must answer at once.
+  SetThreadPriority(thread, THREAD_PRIORITY_BELOW_NORMAL);
   CloseHandle(thread);
   return job;
 }

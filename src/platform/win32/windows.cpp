@@ -44,7 +44,17 @@ void raiseControlEvent(ToolkitWindow& window, WPARAM wParam) {
   if (!raises || !control.onEvent) return;
   // While work runs aside nothing else may start; an edit's change event
   // raised by a handler's own setText is part of that handler.
-  if (toolkitActivity().workRunning && !window.quietEdits) return;
+  if (toolkitActivity().workRunning && !window.quietEdits) {
+    // A click that reached a disabled check box (BM_CLICK does) toggled
+    // it already: it is put back.
+    if (control.kind == ControlKind::CheckBox) {
+      const bool checked =
+          SendMessageW(control.handle, BM_GETCHECK, 0, 0) == BST_CHECKED;
+      SendMessageW(control.handle, BM_SETCHECK,
+                   checked ? BST_UNCHECKED : BST_CHECKED, 0);
+    }
+    return;
+  }
   // A copy: the handler may replace the window's controls.
   const std::function<void()> handler = control.onEvent;
   HandlerScope scope;

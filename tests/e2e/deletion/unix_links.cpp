@@ -31,4 +31,20 @@ bool removeUnixLink(const std::string& link) {
   return !path.empty() && runUnix(L"rm -f '" + path + L"'");
 }
 
+bool makeUnixTree(const std::string& root, int folders, int filesPerFolder) {
+  const std::wstring path = unixPathOf(root);
+  if (path.empty() || folders < 1 || filesPerFolder < 1) return false;
+  const std::wstring lastFolder = std::to_wstring(folders - 1);
+  const std::wstring lastFile = std::to_wstring(filesPerFolder - 1);
+  // A few processes in all: one list of names, one sed per folder, and
+  // touch in large batches.
+  const std::wstring command =
+      L"cd '" + path + L"' && seq 0 " + lastFolder +
+      L" | sed s/^/d/ | xargs mkdir && seq 0 " + lastFile +
+      L" | sed s/$/.txt/ > ../.names && for d in $(seq 0 " + lastFolder +
+      L"); do sed s,^,d$d/, ../.names; done | xargs touch; rm -f ../.names";
+  return runUnix(command) &&
+         exists(root + "\\d" + gbk(lastFolder) + "\\" + gbk(lastFile) + ".txt");
+}
+
 }  // namespace e2e
