@@ -7,6 +7,7 @@
 # one Wine server and display. Prints the medians and their ratio.
 #
 #   bench/startup.sh [--runs N] [--build-dir DIR] [--no-build]
+# Environment: WINEPREFIX (default build/bench-wine-prefix).
 set -euo pipefail
 
 runs=15 build=1 build_dir=
@@ -34,6 +35,8 @@ for exe in "$program" "$peer" "$launcher"; do
   [ -f "$exe" ] || { echo "missing $exe" >&2; exit 1; }
 done
 
+# A prefix of the benchmark's own, so no other Wine work shares its server.
+export WINEPREFIX=${WINEPREFIX:-$root/build/bench-wine-prefix}
 # shellcheck source=../scripts/wine-env.sh
 source "$root/scripts/wine-env.sh" >/dev/null
 trap quorvin_wine_stop EXIT
