@@ -38,7 +38,9 @@ done
 # A prefix of the benchmark's own, so no other Wine work shares its server.
 export WINEPREFIX=${WINEPREFIX:-$root/build/bench-wine-prefix}
 # shellcheck source=../scripts/wine-env.sh
+set +e  # its `wineserver -p` fails when the server already runs
 source "$root/scripts/wine-env.sh" >/dev/null
+set -e
 trap quorvin_wine_stop EXIT
 
 out=$(mktemp)

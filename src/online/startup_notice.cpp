@@ -24,6 +24,8 @@ void endForStatus(Program& p, const char* text, int kind, const char* title,
   p.sys.endProgram(0);
 }
 
+}  // namespace
+
 // What the online test and the notice request found. Shared with the
 // thread that asks, which may outlive the wait when the server is slow.
 struct NoticeFetch {
@@ -31,20 +33,28 @@ struct NoticeFetch {
   std::string body;
 };
 
-}  // namespace
+struct NoticeRequest {
+  std::shared_ptr<NoticeFetch> fetch;
+  std::shared_ptr<AsideWork> work;
+};
 
-bool runStartupNotice(Program& p) {
+std::shared_ptr<NoticeRequest> requestStartupNotice(Program& p) {
   auto fetch = std::make_shared<NoticeFetch>();
   System& sys = p.sys;
-  const bool inTime = p.ui.runWithTimeLimit(
-      [fetch, &sys] {
-        fetch->online = sys.isOnline();
-        if (fetch->online) fetch->body = sys.httpGet(kNoticeUrl).body;
-      },
-      kNetworkWaitMs);
-  // Too slow an answer is dropped: the program starts as if no notice was
-  // published.
-  if (!inTime) return true;
+  auto work = p.ui.startAside([fetch, &sys] {
+    fetch->online = sys.isOnline();
+    if (fetch->online) fetch->body = sys.httpGet(kNoticeUrl).body;
+  });
+  return std::make_shared<NoticeRequest>(NoticeRequest{fetch, work});
+}
+
+bool runStartupNotice(Program& p, std::shared_ptr<NoticeRequest> request) {
+  if (!request) request = requestStartupNotice(p);
+  // The online test and the notice share one wait, counted from the
+  // request. Too slow an answer is dropped: the program starts as if no
+  // notice was published.
+  if (!p.ui.waitAside(*request->work, kNetworkWaitMs)) return true;
+  const NoticeFetch* fetch = request->fetch.get();
   if (!fetch->online) {
     p.ui.messageBox("请连接互联网以获得最佳体验！", kBoxOk);
     return true;

@@ -29,12 +29,11 @@ void onCheckUpdateClicked(Program& p) {
   p.ui.setVisible(latest, true);
   auto fetch = std::make_shared<VersionFetch>();
   System& sys = p.sys;
-  const bool inTime = p.ui.runWithTimeLimit(
-      [fetch, &sys] {
-        fetch->online = sys.isOnline();
-        if (fetch->online) fetch->response = sys.httpGet(kVersionUrl);
-      },
-      kNetworkWaitMs);
+  const auto work = p.ui.startAside([fetch, &sys] {
+    fetch->online = sys.isOnline();
+    if (fetch->online) fetch->response = sys.httpGet(kVersionUrl);
+  });
+  const bool inTime = p.ui.waitAside(*work, kNetworkWaitMs);
   if (inTime && !fetch->online) {
     p.ui.messageBox("无网络连接", kBoxError, "检查失败");
     p.ui.setText(latest, "需要网络");

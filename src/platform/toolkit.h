@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,12 @@ struct WindowDefinition {
 
 using GotFilesHandler = std::function<void(const std::string& text)>;
 
+// Work started off the window's thread, to be waited for later.
+class AsideWork {
+ public:
+  virtual ~AsideWork() = default;
+};
+
 // Work the window's thread hands to a thread of its own, so the windows keep
 // answering while it runs.
 struct BackgroundWork {
@@ -126,9 +133,11 @@ class Toolkit {
   // everything that would start another handler (its inputs and drops,
   // until the handler that asked has ended).
   virtual void runInBackground(const BackgroundWork& work) = 0;
-  // Runs `work` for at most `limitMs` milliseconds while the windows keep
-  // answering; true when it finished in time. When it did not, it may still
-  // be running: it must own everything it touches, and its results are to be
-  // dropped.
-  virtual bool runWithTimeLimit(std::function<void()> work, int limitMs) = 0;
+  // Starts `work` on a thread of its own; it must own everything it
+  // touches, since it may outlive the wait for it.
+  virtual std::shared_ptr<AsideWork> startAside(std::function<void()> work) = 0;
+  // Waits, while the windows keep answering, until the work has finished or
+  // `limitMs` milliseconds have passed since it was started; true when it
+  // finished in time. When it did not, its results are to be dropped.
+  virtual bool waitAside(AsideWork& work, int limitMs) = 0;
 };

@@ -163,14 +163,31 @@ void Win32Toolkit::runInBackground(const BackgroundWork& work) {
   if (activity.handlersRunning == 0) giveBackRefusedInputs();
 }
 
-bool Win32Toolkit::runWithTimeLimit(std::function<void()> work, int limitMs) {
-  const std::shared_ptr<Job> job = startJob(std::move(work));
-  if (!job) return false;
+namespace {
+
+struct StartedAside : AsideWork {
+  std::shared_ptr<Job> job;  // null when no thread could be made
+  ULONGLONG startedAt = GetTickCount64();
+};
+
+}  // namespace
+
+std::shared_ptr<AsideWork> Win32Toolkit::startAside(
+    std::function<void()> work) {
+  auto aside = std::make_shared<StartedAside>();
+  aside->job = startJob(std::move(work));
+  return aside;
+}
+
+bool Win32Toolkit::waitAside(AsideWork& work, int limitMs) {
+  auto& aside = static_cast<StartedAside&>(work);
+  if (!aside.job) return false;
   ToolkitActivity& activity = toolkitActivity();
   const bool wasRunning = activity.workRunning;
   activity.workRunning = true;
   const bool done = waitDispatching(
-      *job, GetTickCount64() + static_cast<ULONGLONG>(limitMs), 0, nullptr);
+      *aside.job, aside.startedAt + static_cast<ULONGLONG>(limitMs), 0,
+      nullptr);
   activity.workRunning = wasRunning;
   return done;
 }

@@ -46,7 +46,8 @@ class Win32Toolkit : public Toolkit {
   bool registerDropTarget(WindowId window, GotFilesHandler onGotFiles) override;
   void revokeDropTarget(WindowId window) override;
   void runInBackground(const BackgroundWork& work) override;
-  bool runWithTimeLimit(std::function<void()> work, int limitMs) override;
+  std::shared_ptr<AsideWork> startAside(std::function<void()> work) override;
+  bool waitAside(AsideWork& work, int limitMs) override;
 
   // The window's handle while it exists, else null.
   HWND windowHandle(WindowId window) const;

@@ -153,9 +153,25 @@ void FakeToolkit::runInBackground(const BackgroundWork& work) {
   progressLabels.push_back(work.progressLabel.name);
 }
 
-bool FakeToolkit::runWithTimeLimit(std::function<void()> work, int limitMs) {
+namespace {
+
+struct FakeAsideWork : AsideWork {
+  std::function<void()> work;
+};
+
+}  // namespace
+
+std::shared_ptr<AsideWork> FakeToolkit::startAside(std::function<void()> work) {
+  auto aside = std::make_shared<FakeAsideWork>();
+  aside->work = std::move(work);
+  return aside;
+}
+
+bool FakeToolkit::waitAside(AsideWork& work, int limitMs) {
   timeLimits.push_back(limitMs);
   if (timeRunsOut) return false;
-  work();
+  auto& aside = static_cast<FakeAsideWork&>(work);
+  if (aside.work) aside.work();
+  aside.work = nullptr;
   return true;
 }

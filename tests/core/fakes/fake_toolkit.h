@@ -46,8 +46,9 @@ class FakeToolkit : public Toolkit {
   std::vector<std::string> progressShown;
   std::vector<std::string> progressLabels;
   int backgroundRuns = 0;
-  // Time-limited work: the limits asked for, and whether the time runs out
-  // (the work is then never run, as if its answer came too late).
+  // Work aside runs when waited for: the limits asked for, and whether the
+  // time runs out (the work is then never run, as if its answer came too
+  // late).
   std::vector<int> timeLimits;
   bool timeRunsOut = false;
 
@@ -82,7 +83,8 @@ class FakeToolkit : public Toolkit {
   bool registerDropTarget(WindowId window, GotFilesHandler handler) override;
   void revokeDropTarget(WindowId window) override;
   void runInBackground(const BackgroundWork& work) override;
-  bool runWithTimeLimit(std::function<void()> work, int limitMs) override;
+  std::shared_ptr<AsideWork> startAside(std::function<void()> work) override;
+  bool waitAside(AsideWork& work, int limitMs) override;
 
  private:
   void addWindow(const WindowDefinition& window);
