@@ -98,8 +98,8 @@ WindowDefinition mainWindowDefinition(Program& p) {
   };
 }
 
-bool onMainWindowCreated(Program& p) {
-  if (!runStartupNotice(p)) return false;
+bool onMainWindowCreated(Program& p, std::shared_ptr<NoticeRequest> notice) {
+  if (!runStartupNotice(p, std::move(notice))) return false;
   p.ui.registerDropTarget(WindowId::Main, [&p](const std::string& text) {
     onFilesDropped(p, text);  // the drop object 拖放对象1
   });

@@ -1,3 +1,5 @@
+#include <memory>
+
 #include "app/program.h"
 #include "online/about_window.h"
 #include "online/endpoints.h"
@@ -13,19 +15,34 @@ std::string trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
+// What the online test and the version request found; shared with the
+// thread that asks, which may outlive the wait.
+struct VersionFetch {
+  bool online = false;
+  HttpResponse response;
+};
+
 }  // namespace
 
 void onCheckUpdateClicked(Program& p) {
   const Control latest = aboutControl("标签2");
   p.ui.setVisible(aboutControl("标签1"), true);
   p.ui.setVisible(latest, true);
-  if (!p.sys.isOnline()) {
+  auto fetch = std::make_shared<VersionFetch>();
+  System& sys = p.sys;
+  const auto work = p.ui.startAside([fetch, &sys] {
+    fetch->online = sys.isOnline();
+    if (fetch->online) fetch->response = sys.httpGet(kVersionUrl);
+  });
+  const bool inTime = p.ui.waitAside(*work, kNetworkWaitMs);
+  if (inTime && !fetch->online) {
     p.ui.messageBox("无网络连接", kBoxError, "检查失败");
     p.ui.setText(latest, "需要网络");
     return;
   }
-  const HttpResponse response = p.sys.httpGet(kVersionUrl);
-  // No answer or an error page says nothing about the latest version.
+  const HttpResponse response = inTime ? fetch->response : HttpResponse{};
+  // No answer in time or an error page says nothing about the latest
+  // version.
   if (response.status != 200) {
     p.ui.messageBox("无法获取最新版本信息", kBoxError, "检查失败");
     p.ui.setText(latest, "请联网重试..");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,25 @@ struct WindowDefinition {
 
 using GotFilesHandler = std::function<void(const std::string& text)>;
 
+// Work started off the window's thread, to be waited for later.
+class AsideWork {
+ public:
+  virtual ~AsideWork() = default;
+};
+
+// Work the window's thread hands to a thread of its own, so the windows keep
+// answering while it runs.
+struct BackgroundWork {
+  std::function<void()> run;  // off the window's thread
+  // Shown in `progressLabel` a few times a second while the work runs, read
+  // on the window's thread; the label gets its former text back afterwards.
+  std::function<std::string()> progressText;
+  Control progressLabel;
+  // The user closed the main window: the work should end soon. The program
+  // then ends (exit code 0) as soon as the work has returned.
+  std::function<void()> onStop;
+};
+
 class Toolkit {
  public:
   virtual ~Toolkit() = default;
@@ -106,4 +126,18 @@ class Toolkit {
   virtual bool registerDropTarget(WindowId window,
                                   GotFilesHandler onGotFiles) = 0;
   virtual void revokeDropTarget(WindowId window) = 0;
+
+  // Work off the window's thread.
+  // Runs the work and returns once it has finished. Meanwhile the main
+  // window keeps painting and answering, shows the progress and refuses
+  // everything that would start another handler (its inputs and drops,
+  // until the handler that asked has ended).
+  virtual void runInBackground(const BackgroundWork& work) = 0;
+  // Starts `work` on a thread of its own; it must own everything it
+  // touches, since it may outlive the wait for it.
+  virtual std::shared_ptr<AsideWork> startAside(std::function<void()> work) = 0;
+  // Waits, while the windows keep answering, until the work has finished or
+  // `limitMs` milliseconds have passed since it was started; true when it
+  // finished in time. When it did not, its results are to be dropped.
+  virtual bool waitAside(AsideWork& work, int limitMs) = 0;
 };

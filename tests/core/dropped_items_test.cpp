@@ -91,6 +91,7 @@ TEST_F(DroppedItems, MultiItemModeDeletesEachItemInTurn) {
   EXPECT_EQ(tally.cleanedBytes, 5120);
   EXPECT_TRUE(sys.entries.empty()) << "both files and the folder are gone";
   EXPECT_FALSE(ui.topmost);
+  EXPECT_EQ(ui.backgroundRuns, 4) << "each item is deleted aside in turn";
 }
 
 TEST_F(DroppedItems, MultiItemModeWithoutAutoDeleteChangesNothing) {

@@ -57,6 +57,26 @@ TEST_F(ManualDeletion, AFolderIsCountedOnceAndLeavesTheTotalAlone) {
   EXPECT_TEXT(ui.mainText("标签5"), "合计清理大小（约）：0B");
 }
 
+// The deletion itself runs as background work, once per confirmed target,
+// with its progress counted by this deletion alone in the result line.
+TEST_F(ManualDeletion, TheDeletionRunsAsideShowingWhatItRemovedSoFar) {
+  sys.addFile("D:\\tmp\\a.log", 100);
+  sys.entries["D:\\tmp\\tree"] = FakeSystem::Entry{true, 0, true, 250};
+  deleteTyped("D:\\tmp\\a.log");
+  deleteTyped("D:\\tmp\\tree");
+  EXPECT_EQ(ui.backgroundRuns, 2);
+  EXPECT_TEXTS(ui.progressShown, "正在删除……已删除0个文件，0个目录",
+               "正在删除……已删除250个文件，1个目录");
+  EXPECT_TEXTS(ui.progressLabels, "标签2", "标签2");
+
+  sys.addFile("D:\\tmp\\b.log", 100);
+  ui.answers = {kAnswerCancel};
+  deleteTyped("D:\\tmp\\b.log");
+  typePath("D:\\tmp\\missing");
+  clickMain("按钮1");
+  EXPECT_EQ(ui.backgroundRuns, 2) << "nothing to delete, nothing run aside";
+}
+
 TEST_F(ManualDeletion, AFileThatCannotBeDeletedIsReportedAndNotCounted) {
   sys.addFile("D:\\tmp\\ro.txt", 4096, /*deletable=*/false);
   EXPECT_TEXTS(deleteTyped("D:\\tmp\\ro.txt"), "topmost off",

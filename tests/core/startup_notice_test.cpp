@@ -116,6 +116,23 @@ TEST_F(StartupNotice, FieldsAreCutFromTheGb2312FormAndShownAsItsCharacters) {
   }
 }
 
+// The online test and the notice share one wait of 5 s; an answer that
+// comes later is dropped and the program starts as if there was no notice.
+TEST_F(StartupNotice, ANoticeTooSlowToComeStartsWithoutAnyBox) {
+  serve("<zt>维护</zt><gonggao>迟到的公告</gonggao>");
+  ui.timeRunsOut = true;
+  EXPECT_TRUE(started());
+  EXPECT_TEXTS(ui.takeTimeline(), "drop target on", "focus");
+  EXPECT_EQ(ui.timeLimits, std::vector<int>{5000});
+  EXPECT_FALSE(sys.ended);
+
+  ui.timeRunsOut = false;
+  sys.online = false;
+  EXPECT_TRUE(runStartupNotice(p));
+  EXPECT_EQ(ui.timeLimits, (std::vector<int>{5000, 5000}))
+      << "the offline test waits within the same limit";
+}
+
 TEST_F(StartupNotice, AnErrorPageHoldingTheTagsIsReadLikeANotice) {
   sys.responses[kNotice] = {404, "<gonggao>页面</gonggao>"};
   EXPECT_TRUE(runStartupNotice(p));

@@ -64,6 +64,17 @@ TEST_F(UpdateCheck, NoAnswerOrAnErrorPageIsAFailedCheckNotANewVersion) {
   EXPECT_TRUE(sys.opened.empty());
 }
 
+// No answer within 5 s is a failed check, even when one comes later.
+TEST_F(UpdateCheck, AnAnswerTooSlowToComeIsAFailedCheck) {
+  const HttpResponse newer{200, "V2.6"};
+  ui.timeRunsOut = true;
+  EXPECT_TEXTS(checkWith(&newer), "visible 标签1 on", "visible 标签2 on",
+               "box 检查失败: 无法获取最新版本信息",
+               "text 标签2 = 请联网重试..");
+  EXPECT_EQ(ui.timeLimits, std::vector<int>{5000});
+  EXPECT_TRUE(sys.opened.empty());
+}
+
 TEST_F(UpdateCheck, OfflineAsksForTheNetwork) {
   sys.online = false;
   EXPECT_TEXTS(checkWith(nullptr), "visible 标签1 on", "visible 标签2 on",

@@ -175,4 +175,5 @@ void createControls(ToolkitWindow& window,
       appendListItem(handle, wideFromText(definition.text));
     }
   }
+  showLabelsBelowCoveredTops(window);
 }

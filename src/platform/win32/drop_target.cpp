@@ -30,8 +30,8 @@ std::string filesText(IDataObject* data) {
 
 class FileDropTarget final : public IDropTarget {
  public:
-  explicit FileDropTarget(GotFilesHandler onGotFiles)
-      : onGotFiles_(std::move(onGotFiles)) {}
+  FileDropTarget(GotFilesHandler onGotFiles, std::function<bool()> accepting)
+      : onGotFiles_(std::move(onGotFiles)), accepting_(std::move(accepting)) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     if (!out) return E_POINTER;
@@ -54,24 +54,25 @@ class FileDropTarget final : public IDropTarget {
 
   HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keyState, POINTL,
                                       DWORD* effect) override {
-    accepting_ = offersFiles(data);
+    offered_ = offersFiles(data);
     return DragOver(keyState, POINTL{}, effect);
   }
   HRESULT STDMETHODCALLTYPE DragOver(DWORD keyState, POINTL,
                                      DWORD* effect) override {
     if (!effect) return E_INVALIDARG;
-    *effect = accepting_ ? dropEffectFor(keyState, *effect) : DROPEFFECT_NONE;
+    *effect = offered_ && accepting() ? dropEffectFor(keyState, *effect)
+                                      : DROPEFFECT_NONE;
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE DragLeave() override {
-    accepting_ = false;
+    offered_ = false;
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keyState, POINTL,
                                  DWORD* effect) override {
     if (!effect) return E_INVALIDARG;
-    accepting_ = false;
-    const bool wanted = offersFiles(data) &&
+    offered_ = false;
+    const bool wanted = accepting() && offersFiles(data) &&
                         dropEffectFor(keyState, *effect) != DROPEFFECT_NONE;
     // Reported before the handler runs too: the source never deletes.
     *effect = DROPEFFECT_NONE;
@@ -89,15 +90,19 @@ class FileDropTarget final : public IDropTarget {
  private:
   ~FileDropTarget() = default;
 
+  bool accepting() const { return !accepting_ || accepting_(); }
+
   LONG references_ = 1;
-  bool accepting_ = false;
+  bool offered_ = false;  // the drag carries a file list
   GotFilesHandler onGotFiles_;
+  std::function<bool()> accepting_;
 };
 
 }  // namespace
 
-IDropTarget* newFileDropTarget(GotFilesHandler onGotFiles) {
-  return new FileDropTarget(std::move(onGotFiles));
+IDropTarget* newFileDropTarget(GotFilesHandler onGotFiles,
+                               std::function<bool()> accepting) {
+  return new FileDropTarget(std::move(onGotFiles), std::move(accepting));
 }
 
 DWORD dropEffectFor(DWORD keyState, DWORD allowed) {

@@ -7,12 +7,15 @@
 #include <ole2.h>
 #include <shellapi.h>
 
+#include <functional>
 #include <string>
 
 #include "platform/toolkit.h"
 
-// A new drop target holding one reference.
-IDropTarget* newFileDropTarget(GotFilesHandler onGotFiles);
+// A new drop target holding one reference. While `accepting` (when given)
+// says no, every drag is refused and nothing is handed on.
+IDropTarget* newFileDropTarget(GotFilesHandler onGotFiles,
+                               std::function<bool()> accepting = nullptr);
 
 // The effect offered to the drag source for the keys held: copy, move with
 // Shift, copy with Ctrl, none with both; never one the source does not allow.

@@ -12,9 +12,10 @@
 namespace {
 
 const wchar_t kAgent[] = L"Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
-// Without time-outs a server that accepts and never answers would hold the
-// window (and start-up) for good.
-const DWORD kTimeoutMs = 15000;
+// The program waits for the servers at most kNetworkWaitMs in all and drops
+// a later answer; a request left waiting on a server that accepts and never
+// answers gives up after the same time, so it does not linger.
+const DWORD kTimeoutMs = kNetworkWaitMs;
 const DWORD kChunkLimit = 102400;
 const DWORD kChunkWithoutLength = 10240;
 // The notice and the version text are a few hundred bytes: a body past this

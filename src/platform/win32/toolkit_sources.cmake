@@ -4,12 +4,15 @@ add_library(quorvin_win32_toolkit STATIC
   windows.cpp
   keyboard.cpp
   controls.cpp
+  covered_label.cpp
   centred_edit.cpp
   control_operations.cpp
   message_box.cpp
   modal_window.cpp
   drop_target.cpp
   drop_registration.cpp
+  background_work.cpp
+  taskbar_progress.cpp
 )
 target_include_directories(quorvin_win32_toolkit PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_compile_definitions(quorvin_win32_toolkit PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)

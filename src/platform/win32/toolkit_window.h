@@ -20,6 +20,7 @@ struct ToolkitControl {
 
 struct ToolkitWindow {
   HWND handle = nullptr;
+  GotFilesHandler onGotFiles;  // set while registered as a drop target
   std::vector<ToolkitControl> controls;  // control id = index + 1
   std::map<std::string, size_t> byName;
   std::function<void()> onDestroying;
@@ -32,6 +33,35 @@ struct ToolkitWindow {
   HWND activeBefore = nullptr;  // activated again when a modal one closes
 };
 
+// What the toolkit is busy with, for its window procedure and drop target.
+struct ToolkitActivity {
+  int handlersRunning = 0;         // control events and drops being handled
+  bool workRunning = false;        // background or time-limited work
+  std::function<void()> stopWork;  // set while background work runs
+  bool closeRequested = false;     // the main window was closed meanwhile
+  // Main-window inputs disabled for background work, and the control that
+  // had the focus; given back when the handler that asked has ended.
+  std::vector<HWND> refusedInputs;
+  HWND focusBefore = nullptr;
+};
+ToolkitActivity& toolkitActivity();
+// Counts a handler as running while it lives; the last one to end gives
+// back the inputs that background work refused.
+class HandlerScope {
+ public:
+  HandlerScope();
+  ~HandlerScope();
+  HandlerScope(const HandlerScope&) = delete;
+  HandlerScope& operator=(const HandlerScope&) = delete;
+};
+// Drops and control events are taken only while nothing else runs.
+bool acceptsNewHandler();
+void giveBackRefusedInputs();
+
+// Posted to a window for each drop; the lParam owns the dropped text (a
+// new std::string), so the drop returns to its source at once.
+const UINT kFilesDroppedMessage = WM_APP + 1;
+
 // True for the toolkit's own top-level windows (main and modal).
 bool isToolkitWindow(HWND window);
 // Creates the window hidden, centred on the screen, with its controls;
@@ -41,6 +71,9 @@ bool createToolkitWindow(ToolkitWindow& window,
 // Creates the controls in table order; control ids count from 1.
 void createControls(ToolkitWindow& window,
                     const std::vector<ControlDefinition>& definitions);
+// Single-line labels whose top lies under a control drawn over them show
+// their text in the part left visible.
+void showLabelsBelowCoveredTops(ToolkitWindow& window);
 // Centres a single-line edit box's text in its height.
 void centreTextVertically(HWND edit);
 // The first visible, enabled tab-stop control, or null.
@@ -56,6 +89,9 @@ bool handleWindowKeys(const MSG& message);
 // Dispatches messages until `done` holds or WM_QUIT arrives; a WM_QUIT is
 // left for the outer loop.
 void runMessages(const std::function<bool()>& done);
+// Dispatches every message waiting now; false when WM_QUIT came (it is put
+// back for the outer loop).
+bool dispatchWaitingMessages();
 
 std::wstring windowText(HWND window);
 // Adds the item at the end and widens the list's scrollable width to it.

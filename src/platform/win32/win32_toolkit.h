@@ -45,6 +45,9 @@ class Win32Toolkit : public Toolkit {
   void openModal(const WindowDefinition& window) override;
   bool registerDropTarget(WindowId window, GotFilesHandler onGotFiles) override;
   void revokeDropTarget(WindowId window) override;
+  void runInBackground(const BackgroundWork& work) override;
+  std::shared_ptr<AsideWork> startAside(std::function<void()> work) override;
+  bool waitAside(AsideWork& work, int limitMs) override;
 
   // The window's handle while it exists, else null.
   HWND windowHandle(WindowId window) const;

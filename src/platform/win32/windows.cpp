@@ -4,6 +4,9 @@
 // after windows.h, which it needs
 #include <ole2.h>
 
+#include <memory>
+#include <string>
+
 #include "platform/win32/resources/resource_ids.h"
 #include "platform/win32/text_wide.h"
 #include "platform/win32/toolkit_window.h"
@@ -39,9 +42,34 @@ void raiseControlEvent(ToolkitWindow& window, WPARAM wParam) {
   const bool raises = (isEdit && code == EN_CHANGE && !window.quietEdits) ||
                       (isButton && code == BN_CLICKED);
   if (!raises || !control.onEvent) return;
+  // While work runs aside nothing else may start; an edit's change event
+  // raised by a handler's own setText is part of that handler.
+  if (toolkitActivity().workRunning && !window.quietEdits) {
+    // A click that reached a disabled check box (BM_CLICK does) toggled
+    // it already: it is put back.
+    if (control.kind == ControlKind::CheckBox) {
+      const bool checked =
+          SendMessageW(control.handle, BM_GETCHECK, 0, 0) == BST_CHECKED;
+      SendMessageW(control.handle, BM_SETCHECK,
+                   checked ? BST_UNCHECKED : BST_CHECKED, 0);
+    }
+    return;
+  }
   // A copy: the handler may replace the window's controls.
   const std::function<void()> handler = control.onEvent;
+  HandlerScope scope;
   handler();
+}
+
+// A drop's handling, posted by the drop target so the source was answered
+// first.
+void takeDroppedFiles(ToolkitWindow& window, LPARAM lParam) {
+  const std::unique_ptr<std::string> text(
+      reinterpret_cast<std::string*>(lParam));
+  if (!acceptsNewHandler() || !window.onGotFiles) return;
+  const GotFilesHandler handler = window.onGotFiles;
+  HandlerScope scope;
+  handler(*text);
 }
 
 void forgetWindow(ToolkitWindow& window) {
@@ -86,9 +114,21 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam,
       handOnFocus(*window);
       return 0;
     }
-    case WM_CLOSE:
+    case kFilesDroppedMessage:
+      takeDroppedFiles(*window, lParam);
+      return 0;
+    case WM_CLOSE: {
+      // Closed while a deletion runs aside: it stops at its next entry, and
+      // the program ends once it has returned.
+      ToolkitActivity& activity = toolkitActivity();
+      if (window->endsMessageLoop && activity.stopWork) {
+        activity.closeRequested = true;
+        activity.stopWork();
+        return 0;
+      }
       restoreDisabledWindows(*window);
       break;
+    }
     case WM_DESTROY: {
       const std::function<void()> onDestroying = window->onDestroying;
       if (onDestroying) onDestroying();
@@ -185,6 +225,20 @@ void runMessages(const std::function<bool()>& done) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
+}
+
+bool dispatchWaitingMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return false;
+    }
+    if (handleWindowKeys(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return true;
 }
 
 Win32Toolkit::Win32Toolkit() = default;

@@ -34,8 +34,11 @@ bool FakeSystem::deleteFolder(const std::string& path,
   auto it = entries.find(path);
   if (it == entries.end() || !it->second.folder || !it->second.deletable)
     return false;
+  if (progress) {
+    progress->filesDeleted += it->second.filesInside;
+    ++progress->foldersDeleted;
+  }
   entries.erase(it);
-  if (progress) ++progress->foldersDeleted;
   return true;
 }
 

@@ -14,6 +14,7 @@ class FakeSystem : public System {
     bool folder = false;
     int64_t size = 0;
     bool deletable = true;  // false: read-only, in use, or not empty
+    int filesInside = 0;    // a folder's: counted as deleted with it
   };
   std::map<std::string, Entry> entries;  // by exact path text
   std::map<std::string, std::string> written;

@@ -145,3 +145,33 @@ void FakeToolkit::revokeDropTarget(WindowId) {
   dropRegistered = false;
   timeline.push_back("drop target off");
 }
+
+void FakeToolkit::runInBackground(const BackgroundWork& work) {
+  ++backgroundRuns;
+  work.run();
+  progressShown.push_back(work.progressText());
+  progressLabels.push_back(work.progressLabel.name);
+}
+
+namespace {
+
+struct FakeAsideWork : AsideWork {
+  std::function<void()> work;
+};
+
+}  // namespace
+
+std::shared_ptr<AsideWork> FakeToolkit::startAside(std::function<void()> work) {
+  auto aside = std::make_shared<FakeAsideWork>();
+  aside->work = std::move(work);
+  return aside;
+}
+
+bool FakeToolkit::waitAside(AsideWork& work, int limitMs) {
+  timeLimits.push_back(limitMs);
+  if (timeRunsOut) return false;
+  auto& aside = static_cast<FakeAsideWork&>(work);
+  if (aside.work) aside.work();
+  aside.work = nullptr;
+  return true;
+}

@@ -40,6 +40,17 @@ class FakeToolkit : public Toolkit {
   // Runs while the modal window is open, as the user would act in it.
   std::function<void()> whileModalOpen;
   std::vector<WindowDefinition> modalsOpened;
+  // Background work runs inline; the progress text it would show at its
+  // end, and the label it names, are kept here (not in the timeline, since
+  // the label gets its former text back).
+  std::vector<std::string> progressShown;
+  std::vector<std::string> progressLabels;
+  int backgroundRuns = 0;
+  // Work aside runs when waited for: the limits asked for, and whether the
+  // time runs out (the work is then never run, as if its answer came too
+  // late).
+  std::vector<int> timeLimits;
+  bool timeRunsOut = false;
 
   // The user's actions.
   void type(const std::string& editName, const std::string& text);
@@ -71,6 +82,9 @@ class FakeToolkit : public Toolkit {
   void openModal(const WindowDefinition& window) override;
   bool registerDropTarget(WindowId window, GotFilesHandler handler) override;
   void revokeDropTarget(WindowId window) override;
+  void runInBackground(const BackgroundWork& work) override;
+  std::shared_ptr<AsideWork> startAside(std::function<void()> work) override;
+  bool waitAside(AsideWork& work, int limitMs) override;
 
  private:
   void addWindow(const WindowDefinition& window);

@@ -12,6 +12,9 @@ bool makeUnixLink(const std::string& target, const std::string& link);
 // Removes the link itself (`rm`, never recursive), also when it dangles, so
 // the folder holding it can go; false if that could not be confirmed.
 bool removeUnixLink(const std::string& link);
+// Fills the existing folder `root` natively, fast: `folders` subfolders of
+// `filesPerFolder` empty files each; false if the last file did not appear.
+bool makeUnixTree(const std::string& root, int folders, int filesPerFolder);
 
 // Runs a shell command line (GBK; single quotes only) in the Unix folder
 // behind `folder` (a GBK Windows path) and waits for it; false if it did

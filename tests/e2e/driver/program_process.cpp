@@ -92,9 +92,10 @@ void closeMainWindow(const Program& program) {
 }
 
 // Messages posted to one thread are handled in order, also inside a modal
-// box's loop: once a harmless marker posted to the path box has taken
-// effect, everything posted before it has been handled. The marker is an
-// edit length limit, which only bounds typing; the old one is put back.
+// box's or a running deletion's loop: once a harmless marker posted to the path
+// box has taken effect, everything posted before it has been handled. The
+// marker is an edit length limit, which only bounds typing; the old one is put
+// back.
 bool settle(const Program& program) {
   HWND pathBox = control(program, "编辑框1");
   DWORD_PTR limit = 0;
@@ -108,7 +109,12 @@ bool settle(const Program& program) {
            marker;
   });
   SendMessageW(pathBox, EM_SETLIMITTEXT, limit, 0);
-  return settled;
+  // A deletion dispatches messages while it runs and keeps the delete
+  // button disabled until its handler has ended (or waits in a box).
+  HWND deleteButton = control(program, "按钮1");
+  return settled && waitUntil([&] {
+           return IsWindowEnabled(deleteButton) || openBox(program);
+         });
 }
 
 }  // namespace e2e

@@ -63,8 +63,8 @@ TEST_F(SlowNotice, AnswerAfterThreeSecondsIsStillShown) {
   report("notice answered after 3 s", quick, slow);
 }
 
-// The program's requests give up after their time-outs; then it starts as
-// if there were no notice.
+// The online test and the notice together wait at most 5 s; then the
+// program starts as if there were no notice: the window within 6 s, no box.
 TEST_F(SlowNotice, ServerThatNeverAnswersDelaysTheStartOnly) {
   ASSERT_TRUE(e2e::startServers(Servers{}, {}));
   const ULONGLONG quick = promptStartTime({});
@@ -72,9 +72,9 @@ TEST_F(SlowNotice, ServerThatNeverAnswersDelaysTheStartOnly) {
   Answer hang;
   hang.hang = true;
   Sight hangSight;
-  const ULONGLONG slow = timeToFirstSight({{"/visit", hang}}, 90000, hangSight);
+  const ULONGLONG slow = timeToFirstSight({{"/visit", hang}}, 6000, hangSight);
   EXPECT_FALSE(hangSight.box) << "shown: " << hangSight.box.text;
-  ASSERT_TRUE(hangSight.main) << "no main window after " << slow << " ms";
+  ASSERT_TRUE(hangSight.main) << "no main window within 6 s";
   report("notice server that never answers", quick, slow);
 }
 

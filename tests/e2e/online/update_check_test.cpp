@@ -1,6 +1,8 @@
 // The update check in the About window against the version server: the box
 // it shows, the latest version it shows, and whether it sends the user's
 // browser to the home page.
+#include <algorithm>
+#include <iostream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -155,5 +157,52 @@ INSTANTIATE_TEST_SUITE_P(
                     "需要网络",
                     {}}),
     rowName<VersionCase>);
+
+// A version server that takes the request and never answers: after at most
+// 5 s the check fails as one without an answer, and the About window
+// answers every message meanwhile.
+class SlowVersionServer : public OnlineScenario {};
+
+TEST_F(SlowVersionServer, NeverAnsweringIsAFailedCheckWithinSixSeconds) {
+  Answer hang;
+  hang.hang = true;
+  startToMainWindow(Servers{}, {{"/updata.html", hang}});
+  HWND about = openAboutWindow(program);
+  ASSERT_TRUE(about) << "no About window";
+  HWND latest = e2e::control(about, "标签2");
+
+  e2e::click(e2e::control(about, "按钮1"));
+  const ULONGLONG clicked = GetTickCount64();
+  double slowest = 0;
+  e2e::Box box;
+  while (!(box = e2e::openBox(program)) && GetTickCount64() - clicked < 6000) {
+    LARGE_INTEGER frequency, before, after;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&before);
+    DWORD_PTR result = 0;
+    ASSERT_TRUE(
+        SendMessageTimeoutW(about, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result))
+        << "the About window did not answer for 5 s";
+    QueryPerformanceCounter(&after);
+    slowest = std::max(
+        slowest, 1000.0 *
+                     static_cast<double>(after.QuadPart - before.QuadPart) /
+                     static_cast<double>(frequency.QuadPart));
+    Sleep(20);
+  }
+  const ULONGLONG took = GetTickCount64() - clicked;
+  ASSERT_TRUE(box) << "no box within 6 s of the click";
+  std::cout << "[ timing   ] failed check shown " << took
+            << " ms after the click; the About window's slowest answer "
+            << slowest << " ms\n";
+  EXPECT_LT(slowest, 250.0);
+  EXPECT_TEXT(box.title, "检查失败");
+  EXPECT_TEXT(box.text, "无法获取最新版本信息");
+  EXPECT_EQ(box.icon, e2e::BoxIcon::Error);
+  ASSERT_TRUE(e2e::answer(box, IDOK));
+  ASSERT_TRUE(e2e::settle(program));
+  EXPECT_TEXT(e2e::text(latest), "请联网重试..");
+  EXPECT_TRUE(e2e::isVisible(about));
+}
 
 }  // namespace

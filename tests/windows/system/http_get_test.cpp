@@ -129,7 +129,7 @@ TEST_F(HttpGet, HttpsWithAnUntrustedCertificateGivesNothing) {
   EXPECT_EQ(none.body, "");
 }
 
-// Takes the full time-out (15 s): a server that accepts and never answers.
+// Takes the full time-out (5 s): a server that accepts and never answers.
 TEST_F(HttpGet, GivesUpOnAServerThatNeverAnswers) {
   const HttpResponse none = sys.httpGet(kHttp + "/hang");
   EXPECT_EQ(none.status, 0);

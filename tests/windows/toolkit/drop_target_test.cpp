@@ -109,6 +109,33 @@ TEST_F(DropTargetTest, AMoveIsReportedAsNothingDone) {
   EXPECT_EQ(texts.size(), 1u);
 }
 
+// While another handler runs, every drag is refused and nothing handed on;
+// once it has ended, drops are taken again.
+TEST(BusyDropTarget, RefusesEverythingWhileNotAccepting) {
+  bool accepting = false;
+  std::vector<std::string> texts;
+  IDropTarget* target =
+      newFileDropTarget([&](const std::string& text) { texts.push_back(text); },
+                        [&] { return accepting; });
+  IDataObject* data = newFileListData({L"C:\\a.txt"});
+  for (const bool open : {false, true}) {
+    accepting = open;
+    const DWORD expected = open ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+    DWORD effect = kAnyEffect;
+    target->DragEnter(data, 0, POINTL{}, &effect);
+    EXPECT_EQ(effect, expected) << "enter, accepting " << open;
+    effect = kAnyEffect;
+    target->DragOver(0, POINTL{}, &effect);
+    EXPECT_EQ(effect, expected) << "over, accepting " << open;
+    effect = kAnyEffect;
+    EXPECT_EQ(target->Drop(data, 0, POINTL{}, &effect), S_OK);
+    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
+    EXPECT_EQ(texts.size(), open ? 1u : 0u) << "accepting " << open;
+  }
+  data->Release();
+  target->Release();
+}
+
 using DropRegistrationTest = ToolkitTest;
 
 TEST_F(DropRegistrationTest, AWindowIsRegisteredOnce) {
