@@ -1,6 +1,10 @@
 #include "platform/win32/folder_walk.h"
 
+#include <atomic>
+#include <string>
 #include <vector>
+
+#include "platform/win32/handle_closer.h"
 
 namespace {
 
@@ -8,8 +12,14 @@ struct Walk {
   const NtFileCalls& calls;
   DeletionProgress* progress;
   // Set once the system refused the POSIX-semantics disposition.
-  bool classicOnly = false;
+  std::atomic<bool> classicOnly{false};
 };
+
+// Fewer files than this are not worth a second thread.
+constexpr size_t kClosingAsideFrom = 16;
+// Files of one folder wait at most this many at a time, so memory stays
+// flat however large the folder.
+constexpr size_t kFilesPerRound = 256;
 
 bool stopRequested(const Walk& walk) {
   return walk.progress && walk.progress->stopRequested;
@@ -58,26 +68,23 @@ bool markForDeletion(Walk& walk, HANDLE handle) {
                                    FileDispositionInformation));
 }
 
-// A file of the folder, opened as it stands (a link itself, never what it
-// points to) and deleted through its handle. Where only the classic
-// disposition exists, it is asked for in the open itself: the same
-// deletion, one call fewer per file.
-void deleteFile(Walk& walk, HANDLE folder, std::wstring_view name) {
+// Opens a file of the folder as it stands (a link itself, never what it
+// points to) and marks it for deletion through its handle; false when it
+// cannot be opened. Where only the classic disposition exists, it is asked
+// for in the open itself: the same deletion, one call fewer per file. The
+// file goes when the handle is closed.
+bool takeFile(Walk& walk, HANDLE folder, std::wstring_view name, HANDLE* file,
+              bool* marked) {
   const ULONG options = FILE_NON_DIRECTORY_FILE | FILE_OPEN_REPARSE_POINT;
-  HANDLE file;
   if (walk.classicOnly) {
-    if (NT_SUCCESS(walk.calls.open(folder, name, DELETE,
-                                   options | FILE_DELETE_ON_CLOSE, &file))) {
-      walk.calls.close(file);
-      countRemoved(walk, false);
-    }
-    return;
+    *marked = NT_SUCCESS(walk.calls.open(folder, name, DELETE,
+                                         options | FILE_DELETE_ON_CLOSE, file));
+    return *marked;
   }
-  if (!NT_SUCCESS(walk.calls.open(folder, name, DELETE, options, &file)))
-    return;
-  const bool marked = markForDeletion(walk, file);
-  walk.calls.close(file);
-  if (marked) countRemoved(walk, false);
+  if (!NT_SUCCESS(walk.calls.open(folder, name, DELETE, options, file)))
+    return false;
+  *marked = markForDeletion(walk, *file);
+  return true;
 }
 
 struct Identity {
@@ -145,12 +152,34 @@ Taken takeFolder(Walk& walk, HANDLE parent, const ListedEntry& entry) {
   return {handle, false};
 }
 
+// Deletes the files of the open folder named in `names` and forgets the
+// names. Each is opened relative to the folder and deleted through its own
+// handle; a stop is honoured before each one. With enough of them the
+// handles are closed on a second thread while the next files are opened.
+void deleteFiles(Walk& walk, HANDLE folder, std::vector<std::wstring>& names) {
+  HandleCloser closer([&](HANDLE file) { walk.calls.close(file); },
+                      [&](bool marked) {
+                        if (marked) countRemoved(walk, false);
+                      },
+                      names.size() >= kClosingAsideFrom);
+  for (const std::wstring& name : names) {
+    if (stopRequested(walk)) break;
+    HANDLE file;
+    bool marked;
+    if (takeFile(walk, folder, name, &file, &marked))
+      closer.close(file, marked);
+  }
+  names.clear();
+}
+
 // Empties the open folder and everything below it, one level of open
 // folders at a time (no recursion, so depth costs no stack), then removes
 // each as it becomes empty. True when `top` itself was removed.
 bool emptyAndRemove(Walk& walk, HANDLE top) {
   std::vector<FolderListing> levels;
   levels.emplace_back(top, walk.calls);
+  // Files listed in the deepest open folder, not deleted yet.
+  std::vector<std::wstring> files;
   for (;;) {
     if (stopRequested(walk)) {
       for (const FolderListing& level : levels)
@@ -160,6 +189,8 @@ bool emptyAndRemove(Walk& walk, HANDLE top) {
     FolderListing& level = levels.back();
     ListedEntry entry;
     if (!level.next(&entry)) {
+      deleteFiles(walk, level.folder(), files);
+      if (stopRequested(walk)) continue;
       const HANDLE folder = level.folder();
       levels.pop_back();
       const bool removed = markForDeletion(walk, folder);
@@ -171,9 +202,13 @@ bool emptyAndRemove(Walk& walk, HANDLE top) {
     if (isDotOrDotDot(entry.name) || !namesOneEntry(entry.name)) continue;
     if (!(entry.attributes &
           (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))) {
-      deleteFile(walk, level.folder(), entry.name);
+      files.emplace_back(entry.name);
+      if (files.size() == kFilesPerRound)
+        deleteFiles(walk, level.folder(), files);
       continue;
     }
+    deleteFiles(walk, level.folder(), files);
+    if (stopRequested(walk)) continue;
     const Taken taken = takeFolder(walk, level.folder(), entry);
     if (taken.folder) {
       level.keepOnlyRest();
