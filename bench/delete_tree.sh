@@ -258,15 +258,20 @@ awk -v large="$large" -v small="$small" -v chain="$chain_length" '
     row(size, "ours"); row(size, "bare"); row(size, "rm"); row(size, "rd")
   }
   function verdict(ok) { return ok ? "PASS" : "FAIL" }
+  # Time decides; CPU is shown for what it tells: the work done, which two
+  # threads overlap but do not shrink.
   function ours_to_bare(size, kind, label,   r) {
     if (!((size, "ours") in seen && (size, "bare") in seen)) return
     r = m(size, "ours", kind) / m(size, "bare", kind)
-    printf "  ours/bare at %6d files, %-34s %.3f  %s (must be <= 0.8)\n", size, label ":", r, verdict(r <= 0.8)
+    if (kind == "cpu")
+      printf "  ours/bare at %6d files, %-34s %.3f  (work, not judged)\n", size, label ":", r
+    else
+      printf "  ours/bare at %6d files, %-34s %.3f  %s (must be <= 0.8)\n", size, label ":", r, verdict(r <= 0.8)
   }
   END {
     table(large); table(small)
-    print "\nRatios (CPU = the exe and its Wine server; it hardly moves when other"
-    print "work shares the machine, elapsed time does)"
+    print "\nRatios (CPU = the exe and its Wine server together; elapsed time moves"
+    print "when other work shares the machine, CPU hardly does)"
     ours_to_bare(large, "exe", "elapsed in the exe")
     ours_to_bare(large, "cpu", "CPU")
     ours_to_bare(small, "exe", "elapsed in the exe")
