@@ -11,6 +11,7 @@ namespace {
 struct Walk {
   const NtFileCalls& calls;
   DeletionProgress* progress;
+  HandleCloser closer;  // closes the handles of deleted files
   // Set once the system refused the POSIX-semantics disposition.
   std::atomic<bool> classicOnly{false};
 };
@@ -157,18 +158,18 @@ Taken takeFolder(Walk& walk, HANDLE parent, const ListedEntry& entry) {
 // handle; a stop is honoured before each one. With enough of them the
 // handles are closed on a second thread while the next files are opened.
 void deleteFiles(Walk& walk, HANDLE folder, std::vector<std::wstring>& names) {
-  HandleCloser closer([&](HANDLE file) { walk.calls.close(file); },
-                      [&](bool marked) {
-                        if (marked) countRemoved(walk, false);
-                      },
-                      names.size() >= kClosingAsideFrom);
+  const bool aside = names.size() >= kClosingAsideFrom;
   for (const std::wstring& name : names) {
     if (stopRequested(walk)) break;
     HANDLE file;
     bool marked;
-    if (takeFile(walk, folder, name, &file, &marked))
-      closer.close(file, marked);
+    if (!takeFile(walk, folder, name, &file, &marked)) continue;
+    if (aside)
+      walk.closer.closeAside(file, marked);
+    else
+      walk.closer.closeNow(file, marked);
   }
+  walk.closer.waitUntilClosed();
   names.clear();
 }
 
@@ -221,7 +222,11 @@ bool emptyAndRemove(Walk& walk, HANDLE top) {
 
 bool deleteFolderEntry(HANDLE parent, const ListedEntry& entry,
                        const NtFileCalls& calls, DeletionProgress* progress) {
-  Walk walk{calls, progress};
+  Walk walk{calls, progress,
+            HandleCloser([&calls](HANDLE file) { calls.close(file); },
+                         [progress](bool marked) {
+                           if (marked && progress) ++progress->filesDeleted;
+                         })};
   if (stopRequested(walk) || !namesOneEntry(entry.name) ||
       isDotOrDotDot(entry.name))
     return false;

@@ -11,15 +11,11 @@ constexpr size_t kMostQueued = 32;
 }  // namespace
 
 HandleCloser::HandleCloser(std::function<void(HANDLE)> close,
-                           std::function<void(bool)> closed, bool aside)
-    : close_(std::move(close)), closed_(std::move(closed)) {
-  if (!aside) return;
-  queue_.reserve(kMostQueued);
-  onOwnThread_ = TrySubmitThreadpoolCallback(closeQueued, this, nullptr);
-}
+                           std::function<void(bool)> closed)
+    : close_(std::move(close)), closed_(std::move(closed)) {}
 
 HandleCloser::~HandleCloser() {
-  if (!onOwnThread_) return;
+  if (!started_) return;
   AcquireSRWLockExclusive(&lock_);
   finished_ = true;
   WakeAllConditionVariable(&changed_);
@@ -27,10 +23,20 @@ HandleCloser::~HandleCloser() {
   ReleaseSRWLockExclusive(&lock_);
 }
 
-void HandleCloser::close(HANDLE handle, bool marked) {
-  if (!onOwnThread_) {
-    close_(handle);
-    closed_(marked);
+void HandleCloser::closeNow(HANDLE handle, bool marked) {
+  close_(handle);
+  closed_(marked);
+}
+
+void HandleCloser::closeAside(HANDLE handle, bool marked) {
+  if (!started_ && !startFailed_) {
+    queue_.reserve(kMostQueued);
+    priority_ = GetThreadPriority(GetCurrentThread());
+    started_ = TrySubmitThreadpoolCallback(closeQueued, this, nullptr);
+    startFailed_ = !started_;
+  }
+  if (!started_) {
+    closeNow(handle, marked);
     return;
   }
   AcquireSRWLockExclusive(&lock_);
@@ -42,8 +48,25 @@ void HandleCloser::close(HANDLE handle, bool marked) {
   if (wake) WakeAllConditionVariable(&changed_);
 }
 
+void HandleCloser::waitUntilClosed() {
+  if (!started_) return;
+  AcquireSRWLockExclusive(&lock_);
+  while (!queue_.empty() || closing_) {
+    if (closerWaiting_) WakeAllConditionVariable(&changed_);
+    SleepConditionVariableSRW(&changed_, &lock_, INFINITE, 0);
+  }
+  ReleaseSRWLockExclusive(&lock_);
+}
+
+// The pool's thread works at the caller's priority (a deletion beside the
+// window runs below normal, so that the window keeps answering) and is
+// given back as it was.
 void CALLBACK HandleCloser::closeQueued(PTP_CALLBACK_INSTANCE, PVOID self) {
+  const HANDLE thread = GetCurrentThread();
+  const int before = GetThreadPriority(thread);
+  SetThreadPriority(thread, static_cast<HandleCloser*>(self)->priority_);
   static_cast<HandleCloser*>(self)->closeUntilFinished();
+  SetThreadPriority(thread, before);
 }
 
 void HandleCloser::closeUntilFinished() {
@@ -58,16 +81,17 @@ void HandleCloser::closeUntilFinished() {
     }
     if (queue_.empty()) break;
     taken.swap(queue_);
+    closing_ = true;
     ReleaseSRWLockExclusive(&lock_);
-    WakeAllConditionVariable(&changed_);  // room again for the opener
-    for (const Queued& queued : taken) {
-      close_(queued.handle);
-      closed_(queued.marked);
-    }
+    WakeAllConditionVariable(&changed_);  // room again for the caller
+    for (const Queued& queued : taken) closeNow(queued.handle, queued.marked);
     taken.clear();
     AcquireSRWLockExclusive(&lock_);
+    closing_ = false;
+    WakeAllConditionVariable(&changed_);  // for a caller waiting until closed
   }
   done_ = true;
-  ReleaseSRWLockExclusive(&lock_);
+  // Woken under the lock: once it is released the owner may be gone.
   WakeAllConditionVariable(&changed_);
+  ReleaseSRWLockExclusive(&lock_);
 }

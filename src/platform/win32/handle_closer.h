@@ -9,19 +9,22 @@
 // Under Wine every close is a round trip to the server, and closing a handle
 // opened for deletion is what deletes the file. Handing the closes to a
 // second thread lets the next open and this close run at the same time.
-// `closed(marked)` is called on the closing thread after each close.
-// Without `aside` (or without a thread pool) the caller's thread closes each
-// handle at once.
+// `closed(marked)` is called after each close, on the thread that closed.
 class HandleCloser {
  public:
   HandleCloser(std::function<void(HANDLE)> close,
-               std::function<void(bool)> closed, bool aside);
-  ~HandleCloser();  // waits until every handle given is closed
+               std::function<void(bool)> closed);
+  ~HandleCloser();  // closes what is still queued first
   HandleCloser(const HandleCloser&) = delete;
   HandleCloser& operator=(const HandleCloser&) = delete;
 
-  // Queues the handle; waits while too many are queued already.
-  void close(HANDLE handle, bool marked);
+  // Closes the handle on this thread, at once.
+  void closeNow(HANDLE handle, bool marked);
+  // Queues the handle for the second thread (started on first use; without
+  // a thread pool, closes it at once). Waits while many are queued.
+  void closeAside(HANDLE handle, bool marked);
+  // Returns once every handle given so far is closed.
+  void waitUntilClosed();
 
  private:
   struct Queued {
@@ -36,8 +39,11 @@ class HandleCloser {
   SRWLOCK lock_ = SRWLOCK_INIT;
   CONDITION_VARIABLE changed_ = CONDITION_VARIABLE_INIT;
   std::vector<Queued> queue_;
+  bool started_ = false;
+  bool startFailed_ = false;
   bool closerWaiting_ = false;
+  bool closing_ = false;  // the second thread holds handles taken off the queue
   bool finished_ = false;
   bool done_ = false;
-  bool onOwnThread_ = false;
+  int priority_ = THREAD_PRIORITY_NORMAL;  // the caller's
 };
