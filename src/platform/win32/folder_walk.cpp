@@ -1,23 +1,29 @@
 #include "platform/win32/folder_walk.h"
 
+#include <algorithm>
 #include <atomic>
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "platform/win32/handle_closer.h"
+#include "platform/win32/aside_work.h"
 
 namespace {
 
 struct Walk {
   const NtFileCalls& calls;
   DeletionProgress* progress;
-  HandleCloser closer;  // closes the handles of deleted files
+  // Wine opens what a Unix link to a file points to, and its listings show
+  // such a link as a plain file: each file's real name is checked before
+  // it is marked.
+  bool opensFollowLinks = false;
+  AsideWork aside;  // finishes the deletion of files
   // Set once the system refused the POSIX-semantics disposition.
   std::atomic<bool> classicOnly{false};
 };
 
 // Fewer files than this are not worth a second thread.
-constexpr size_t kClosingAsideFrom = 16;
+constexpr size_t kAsideFrom = 16;
 // Files of one folder wait at most this many at a time, so memory stays
 // flat however large the folder.
 constexpr size_t kFilesPerRound = 256;
@@ -69,23 +75,111 @@ bool markForDeletion(Walk& walk, HANDLE handle) {
                                    FileDispositionInformation));
 }
 
-// Opens a file of the folder as it stands (a link itself, never what it
-// points to) and marks it for deletion through its handle; false when it
-// cannot be opened. Where only the classic disposition exists, it is asked
-// for in the open itself: the same deletion, one call fewer per file. The
-// file goes when the handle is closed.
-bool takeFile(Walk& walk, HANDLE folder, std::wstring_view name, HANDLE* file,
-              bool* marked) {
-  const ULONG options = FILE_NON_DIRECTORY_FILE | FILE_OPEN_REPARSE_POINT;
-  if (walk.classicOnly) {
-    *marked = NT_SUCCESS(walk.calls.open(folder, name, DELETE,
-                                         options | FILE_DELETE_ON_CLOSE, file));
-    return *marked;
+// The name the system resolved the handle to (its path from the root of
+// its volume), or "" when it does not say.
+std::wstring resolvedName(const Walk& walk, HANDLE handle) {
+  ULONG room[512];  // most names fit; longer ones are asked for again
+  auto* name = reinterpret_cast<FILE_NAME_INFORMATION*>(room);
+  NTSTATUS status =
+      walk.calls.query(handle, room, sizeof room, FileNameInformation);
+  std::vector<ULONG> more;
+  if (status == kStatusBufferOverflow) {
+    more.resize(2 + std::max<size_t>(name->FileNameLength, 0x10000) /
+                        sizeof(ULONG));
+    name = reinterpret_cast<FILE_NAME_INFORMATION*>(more.data());
+    status = walk.calls.query(handle, more.data(), more.size() * sizeof(ULONG),
+                              FileNameInformation);
   }
-  if (!NT_SUCCESS(walk.calls.open(folder, name, DELETE, options, file)))
-    return false;
-  *marked = markForDeletion(walk, *file);
-  return true;
+  if (!NT_SUCCESS(status)) return std::wstring();
+  return std::wstring(name->FileName, name->FileNameLength / sizeof(wchar_t));
+}
+
+// A resolved name as Wine gives it for a folder: Wine drops trailing dots
+// from every part of a name it resolves but trailing blanks only from the
+// last part, so the parts are compared without either.
+std::wstring withoutTrailingDotsAndBlanks(std::wstring_view name) {
+  std::wstring plain;
+  size_t start = 0;
+  for (;;) {
+    const size_t end = std::min(name.find(L'\\', start), name.size());
+    std::wstring_view part = name.substr(start, end - start);
+    while (!part.empty() && (part.back() == L'.' || part.back() == L' '))
+      part.remove_suffix(1);
+    plain.append(part);
+    if (end == name.size()) return plain;
+    plain += L'\\';
+    start = end + 1;
+  }
+}
+
+// True when the resolved name is that of an entry of the folder whose
+// resolved name, compared as above, is `folder`.
+bool isEntryOf(std::wstring_view resolved, const std::wstring& folder) {
+  const size_t last = resolved.find_last_of(L'\\');
+  return last != std::wstring_view::npos && last + 1 < resolved.size() &&
+         withoutTrailingDotsAndBlanks(resolved.substr(0, last)) == folder;
+}
+
+// Marks the opened file, unless it resolved to something outside the
+// folder (a Unix link to a file, under Wine), then closes it: the file goes
+// with the close. Counts it when it went.
+void finishFile(Walk& walk, HANDLE file, const std::wstring& folder) {
+  const bool marked = isEntryOf(resolvedName(walk, file), folder) &&
+                      markForDeletion(walk, file);
+  walk.calls.close(file);
+  if (marked) countRemoved(walk, false);
+}
+
+void closeFile(Walk& walk, HANDLE file, bool marked) {
+  walk.calls.close(file);
+  if (marked) countRemoved(walk, false);
+}
+
+// Deletes the files of the open folder named in `names` and forgets the
+// names. Each is opened relative to the folder as it stands (a link
+// itself, never what it points to) and deleted through its own handle; a
+// stop is honoured before each one. Where only the classic disposition
+// exists, it is asked for in the open itself: the same deletion, one call
+// fewer per file. With enough files, each is finished (checked, marked,
+// closed) on a second thread while the next one is opened.
+void deleteFiles(Walk& walk, HANDLE folder, std::vector<std::wstring>& names) {
+  const bool aside = names.size() >= kAsideFrom;
+  std::wstring folderName;
+  if (walk.opensFollowLinks && !names.empty()) {
+    const std::wstring resolved = resolvedName(walk, folder);
+    if (resolved.empty()) names.clear();  // nothing can be checked
+    folderName = withoutTrailingDotsAndBlanks(resolved);
+    if (folderName == L"\\") folderName.clear();  // the root
+  }
+  const ULONG options = FILE_NON_DIRECTORY_FILE | FILE_OPEN_REPARSE_POINT;
+  for (const std::wstring& name : names) {
+    if (stopRequested(walk)) break;
+    HANDLE file;
+    std::function<void()> finish;
+    if (walk.opensFollowLinks) {
+      if (!NT_SUCCESS(walk.calls.open(folder, name, DELETE, options, &file)))
+        continue;
+      finish = [&walk, file, &folderName] {
+        finishFile(walk, file, folderName);
+      };
+    } else if (walk.classicOnly) {
+      if (!NT_SUCCESS(walk.calls.open(folder, name, DELETE,
+                                      options | FILE_DELETE_ON_CLOSE, &file)))
+        continue;
+      finish = [&walk, file] { closeFile(walk, file, true); };
+    } else {
+      if (!NT_SUCCESS(walk.calls.open(folder, name, DELETE, options, &file)))
+        continue;
+      const bool marked = markForDeletion(walk, file);
+      finish = [&walk, file, marked] { closeFile(walk, file, marked); };
+    }
+    if (aside)
+      walk.aside.run(std::move(finish));
+    else
+      finish();
+  }
+  walk.aside.waitUntilDone();
+  names.clear();
 }
 
 struct Identity {
@@ -153,26 +247,6 @@ Taken takeFolder(Walk& walk, HANDLE parent, const ListedEntry& entry) {
   return {handle, false};
 }
 
-// Deletes the files of the open folder named in `names` and forgets the
-// names. Each is opened relative to the folder and deleted through its own
-// handle; a stop is honoured before each one. With enough of them the
-// handles are closed on a second thread while the next files are opened.
-void deleteFiles(Walk& walk, HANDLE folder, std::vector<std::wstring>& names) {
-  const bool aside = names.size() >= kClosingAsideFrom;
-  for (const std::wstring& name : names) {
-    if (stopRequested(walk)) break;
-    HANDLE file;
-    bool marked;
-    if (!takeFile(walk, folder, name, &file, &marked)) continue;
-    if (aside)
-      walk.closer.closeAside(file, marked);
-    else
-      walk.closer.closeNow(file, marked);
-  }
-  walk.closer.waitUntilClosed();
-  names.clear();
-}
-
 // Empties the open folder and everything below it, one level of open
 // folders at a time (no recursion, so depth costs no stack), then removes
 // each as it becomes empty. True when `top` itself was removed.
@@ -222,11 +296,7 @@ bool emptyAndRemove(Walk& walk, HANDLE top) {
 
 bool deleteFolderEntry(HANDLE parent, const ListedEntry& entry,
                        const NtFileCalls& calls, DeletionProgress* progress) {
-  Walk walk{calls, progress,
-            HandleCloser([&calls](HANDLE file) { calls.close(file); },
-                         [progress](bool marked) {
-                           if (marked && progress) ++progress->filesDeleted;
-                         })};
+  Walk walk{calls, progress, opensWhatLinksPointTo()};
   if (stopRequested(walk) || !namesOneEntry(entry.name) ||
       isDotOrDotDot(entry.name))
     return false;

@@ -61,3 +61,10 @@ NTSTATUS closeHandle(HANDLE handle) { return NtClose(handle); }
 
 const NtFileCalls kWindowsNtFileCalls = {
     openEntry, listEntries, queryInformation, setInformation, closeHandle};
+
+bool opensWhatLinksPointTo() {
+  // Wine's ntdll says what it is; Windows' has no such export.
+  static const bool wine =
+      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version");
+  return wine;
+}

@@ -23,6 +23,7 @@ struct FileDispositionInformationEx {
 constexpr ULONG kDispositionDelete = 0x1;
 constexpr ULONG kDispositionPosixSemantics = 0x2;
 
+constexpr NTSTATUS kStatusBufferOverflow = static_cast<NTSTATUS>(0x80000005);
 constexpr NTSTATUS kStatusNotImplemented = static_cast<NTSTATUS>(0xC0000002);
 constexpr NTSTATUS kStatusInvalidInfoClass = static_cast<NTSTATUS>(0xC0000003);
 constexpr NTSTATUS kStatusInvalidParameter = static_cast<NTSTATUS>(0xC000000D);
@@ -32,19 +33,19 @@ constexpr NTSTATUS kStatusNotSupported = static_cast<NTSTATUS>(0xC00000BB);
 struct NtFileCalls {
   // Opens the entry `name` of the open folder `folder`, or the native path
   // `name` when `folder` is null; never creates anything.
-  NTSTATUS (*open)
+  NTSTATUS(*open)
   (HANDLE folder, std::wstring_view name, ACCESS_MASK access, ULONG options,
    HANDLE* opened);
   // The folder's next entries as FILE_ID_FULL_DIR_INFORMATION records, from
   // its start when `first`. A `mask` given on the first call limits the
   // entries to those it matches.
-  NTSTATUS (*list)
+  NTSTATUS(*list)
   (HANDLE folder, void* buffer, ULONG size, std::wstring_view mask, bool first,
    ULONG* written);
-  NTSTATUS (*query)
+  NTSTATUS(*query)
   (HANDLE handle, void* information, ULONG size,
    FILE_INFORMATION_CLASS informationClass);
-  NTSTATUS (*set)
+  NTSTATUS(*set)
   (HANDLE handle, void* information, ULONG size,
    FILE_INFORMATION_CLASS informationClass);
   NTSTATUS (*close)(HANDLE handle);
@@ -52,3 +53,7 @@ struct NtFileCalls {
 
 // The calls of ntdll.
 extern const NtFileCalls kWindowsNtFileCalls;
+
+// True under Wine: opening a Unix link to a file, even with
+// FILE_OPEN_REPARSE_POINT, opens the file it points to.
+bool opensWhatLinksPointTo();

@@ -9,7 +9,7 @@ add_library(quorvin_win32_system STATIC
   write_file.cpp
   nt_file_calls.cpp
   folder_listing.cpp
-  handle_closer.cpp
+  aside_work.cpp
   folder_walk.cpp
   delete_folder.cpp
   internet.cpp

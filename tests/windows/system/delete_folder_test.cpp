@@ -270,6 +270,21 @@ TEST_F(DeleteFolderTest, NeverDeletesThroughALinkedFolder) {
   EXPECT_FALSE(present("目录\\空目录"));
 }
 
+// A Unix link to a file outside, among many files and among few: the file
+// it points to is never deleted through it.
+TEST_F(DeleteFolderTest, NeverDeletesThroughALinkedFile) {
+  for (const char* files : {"1 2", "$(seq -w 1 40)"}) {
+    SCOPED_TRACE(files);
+    makeUnix(
+        "mkdir 目录 && echo keep > 外面.txt && for i in " + std::string(files) +
+        "; do echo x > 目录/f$i; done && ln -s $PWD/外面.txt 目录/链接.txt");
+    EXPECT_FALSE(sys.deleteFolder(path("目录")));
+    EXPECT_EQ(contents("外面.txt"), "keep\n");
+    EXPECT_EQ(listing("目录"), std::vector<std::string>{"链接.txt"});
+    makeUnix("rm -rf 目录 外面.txt");
+  }
+}
+
 TEST_F(DeleteFolderTest, ALinkGivenAsTheFolderLeavesItsTargetAlone) {
   makeFolder("外面");
   makeFile("外面\\重要.txt", "keep");

@@ -1,20 +1,16 @@
-#include "platform/win32/handle_closer.h"
+#include "platform/win32/aside_work.h"
 
 namespace {
 
-// Waking the other thread costs a system call: it is woken for a few
-// handles at a time, and the queue stays short, so that a stop asked for
-// in the middle leaves little that was already opened for deletion.
+// Waking the other thread costs a system call: it is woken for a few tasks
+// at a time, and the queue stays short, so that a stop asked for in the
+// middle leaves little that was already opened for deletion.
 constexpr size_t kWakeAt = 8;
 constexpr size_t kMostQueued = 32;
 
 }  // namespace
 
-HandleCloser::HandleCloser(std::function<void(HANDLE)> close,
-                           std::function<void(bool)> closed)
-    : close_(std::move(close)), closed_(std::move(closed)) {}
-
-HandleCloser::~HandleCloser() {
+AsideWork::~AsideWork() {
   if (!started_) return;
   AcquireSRWLockExclusive(&lock_);
   finished_ = true;
@@ -23,36 +19,31 @@ HandleCloser::~HandleCloser() {
   ReleaseSRWLockExclusive(&lock_);
 }
 
-void HandleCloser::closeNow(HANDLE handle, bool marked) {
-  close_(handle);
-  closed_(marked);
-}
-
-void HandleCloser::closeAside(HANDLE handle, bool marked) {
+void AsideWork::run(std::function<void()> task) {
   if (!started_ && !startFailed_) {
     queue_.reserve(kMostQueued);
     priority_ = GetThreadPriority(GetCurrentThread());
-    started_ = TrySubmitThreadpoolCallback(closeQueued, this, nullptr);
+    started_ = TrySubmitThreadpoolCallback(runQueued, this, nullptr);
     startFailed_ = !started_;
   }
   if (!started_) {
-    closeNow(handle, marked);
+    task();
     return;
   }
   AcquireSRWLockExclusive(&lock_);
   while (queue_.size() >= kMostQueued)
     SleepConditionVariableSRW(&changed_, &lock_, INFINITE, 0);
-  queue_.push_back({handle, marked});
-  const bool wake = closerWaiting_ && queue_.size() >= kWakeAt;
+  queue_.push_back(std::move(task));
+  const bool wake = workerWaiting_ && queue_.size() >= kWakeAt;
   ReleaseSRWLockExclusive(&lock_);
   if (wake) WakeAllConditionVariable(&changed_);
 }
 
-void HandleCloser::waitUntilClosed() {
+void AsideWork::waitUntilDone() {
   if (!started_) return;
   AcquireSRWLockExclusive(&lock_);
-  while (!queue_.empty() || closing_) {
-    if (closerWaiting_) WakeAllConditionVariable(&changed_);
+  while (!queue_.empty() || working_) {
+    if (workerWaiting_) WakeAllConditionVariable(&changed_);
     SleepConditionVariableSRW(&changed_, &lock_, INFINITE, 0);
   }
   ReleaseSRWLockExclusive(&lock_);
@@ -61,34 +52,34 @@ void HandleCloser::waitUntilClosed() {
 // The pool's thread works at the caller's priority (a deletion beside the
 // window runs below normal, so that the window keeps answering) and is
 // given back as it was.
-void CALLBACK HandleCloser::closeQueued(PTP_CALLBACK_INSTANCE, PVOID self) {
+void CALLBACK AsideWork::runQueued(PTP_CALLBACK_INSTANCE, PVOID self) {
   const HANDLE thread = GetCurrentThread();
   const int before = GetThreadPriority(thread);
-  SetThreadPriority(thread, static_cast<HandleCloser*>(self)->priority_);
-  static_cast<HandleCloser*>(self)->closeUntilFinished();
+  SetThreadPriority(thread, static_cast<AsideWork*>(self)->priority_);
+  static_cast<AsideWork*>(self)->runUntilFinished();
   SetThreadPriority(thread, before);
 }
 
-void HandleCloser::closeUntilFinished() {
-  std::vector<Queued> taken;
+void AsideWork::runUntilFinished() {
+  std::vector<std::function<void()>> taken;
   taken.reserve(kMostQueued);
   AcquireSRWLockExclusive(&lock_);
   for (;;) {
     while (queue_.empty() && !finished_) {
-      closerWaiting_ = true;
+      workerWaiting_ = true;
       SleepConditionVariableSRW(&changed_, &lock_, INFINITE, 0);
-      closerWaiting_ = false;
+      workerWaiting_ = false;
     }
     if (queue_.empty()) break;
     taken.swap(queue_);
-    closing_ = true;
+    working_ = true;
     ReleaseSRWLockExclusive(&lock_);
     WakeAllConditionVariable(&changed_);  // room again for the caller
-    for (const Queued& queued : taken) closeNow(queued.handle, queued.marked);
+    for (const std::function<void()>& task : taken) task();
     taken.clear();
     AcquireSRWLockExclusive(&lock_);
-    closing_ = false;
-    WakeAllConditionVariable(&changed_);  // for a caller waiting until closed
+    working_ = false;
+    WakeAllConditionVariable(&changed_);  // for a caller waiting until done
   }
   done_ = true;
   // Woken under the lock: once it is released the owner may be gone.
