@@ -123,9 +123,8 @@ bool isEntryOf(std::wstring_view resolved, const std::wstring& folder) {
 // Marks the opened file, unless it resolved to something outside the
 // folder (a Unix link to a file, under Wine), then closes it: the file goes
 // with the close. Counts it when it went.
-void finishFile(Walk& walk, HANDLE file, const std::wstring& folder) {
-  const bool marked = isEntryOf(resolvedName(walk, file), folder) &&
-                      markForDeletion(walk, file);
+void finishFile(Walk& walk, HANDLE file, bool inside) {
+  const bool marked = inside && markForDeletion(walk, file);
   walk.calls.close(file);
   if (marked) countRemoved(walk, false);
 }
@@ -159,9 +158,9 @@ void deleteFiles(Walk& walk, HANDLE folder, std::vector<std::wstring>& names) {
     if (walk.opensFollowLinks) {
       if (!NT_SUCCESS(walk.calls.open(folder, name, DELETE, options, &file)))
         continue;
-      finish = [&walk, file, &folderName] {
-        finishFile(walk, file, folderName);
-      };
+      // Checked here and marked on the other thread: two round trips each.
+      const bool inside = isEntryOf(resolvedName(walk, file), folderName);
+      finish = [&walk, file, inside] { finishFile(walk, file, inside); };
     } else if (walk.classicOnly) {
       if (!NT_SUCCESS(walk.calls.open(folder, name, DELETE,
                                       options | FILE_DELETE_ON_CLOSE, &file)))
