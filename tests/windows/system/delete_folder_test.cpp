@@ -317,6 +317,26 @@ TEST_F(DeleteFolderTest, AFolderSwappedForALinkIsNeverEntered) {
   EXPECT_TRUE(presentUnix("目录/b"));  // the link stays (Wine): a failure
 }
 
+// A file replaced by a link to an outside file just before the walk opens
+// it, in a small folder and in a large one: the outside file stays.
+TEST_F(DeleteFolderTest, AFileSwappedForALinkIsNeverFollowed) {
+  for (const char* files : {"1 2 3", "$(seq -w 1 40)"}) {
+    SCOPED_TRACE(files);
+    injection = Injection();
+    makeUnix("mkdir 目录 && printf keep > 外面.txt && for i in " +
+             std::string(files) + "; do echo x > 目录/f$i; done");
+    const std::wstring swapped = std::string(files) == "1 2 3" ? L"f2" : L"f20";
+    injection.beforeOpening[swapped] = [&] {
+      makeUnix("rm 目录/" + textFromWide(swapped) +
+               " && ln -s $PWD/外面.txt 目录/" + textFromWide(swapped));
+    };
+    EXPECT_FALSE(deleteInjected("目录"));
+    EXPECT_EQ(contents("外面.txt"), "keep");
+    EXPECT_EQ(listing("目录"), std::vector<std::string>{textFromWide(swapped)});
+    makeUnix("rm -rf 目录 外面.txt");
+  }
+}
+
 // The same check without a link: whatever stands under the name when it is
 // opened, a file id other than the listed one keeps the walk out of it.
 TEST_F(DeleteFolderTest, AFolderOpenedAsAnotherFileIsNotEntered) {
