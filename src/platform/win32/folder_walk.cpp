@@ -303,3 +303,13 @@ bool deleteFolderEntry(HANDLE parent, const ListedEntry& entry,
   if (!taken.folder) return taken.removed;
   return emptyAndRemove(walk, taken.folder);
 }
+
+bool deleteFileEntry(HANDLE parent, std::wstring_view name,
+                     const NtFileCalls& calls) {
+  DeletionProgress deleted;
+  Walk walk{calls, &deleted, opensWhatLinksPointTo()};
+  std::vector<std::wstring> names{std::wstring(name)};
+  if (namesOneEntry(name) && !isDotOrDotDot(name))
+    deleteFiles(walk, parent, names);
+  return deleted.filesDeleted == 1;
+}

@@ -20,3 +20,9 @@
 // at the next entry, deleting nothing more, once a stop is requested there.
 bool deleteFolderEntry(HANDLE parent, const ListedEntry& entry,
                        const NtFileCalls& calls, DeletionProgress* progress);
+
+// Deletes `name`, a file of the open folder `parent`, through a handle
+// opened relative to it, exactly as the walk deletes a file: a link itself
+// where the system can, never what a link points to. True when it is gone.
+bool deleteFileEntry(HANDLE parent, std::wstring_view name,
+                     const NtFileCalls& calls);

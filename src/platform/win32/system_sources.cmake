@@ -11,6 +11,7 @@ add_library(quorvin_win32_system STATIC
   folder_listing.cpp
   aside_work.cpp
   folder_walk.cpp
+  entry_in_parent.cpp
   delete_folder.cpp
   internet.cpp
   encoding.cpp

@@ -59,4 +59,20 @@ TEST_F(DeleteFileTest, RefusesFoldersPatternsAndMissingFiles) {
   EXPECT_EQ(listing(), (std::vector<std::string>{"a.txt", "文件夹"}));
 }
 
+// A Unix link to a file outside, named as the file to delete: Wine cannot
+// remove the link as a link, and the file it points to is not the file
+// named, so both stay. Names in another case still find their file.
+TEST_F(DeleteFileTest, NeverDeletesWhatALinkPointsTo) {
+  makeFolder("外面");
+  makeFile("外面\\重要.txt", "keep");
+  makeFile("Upper.TXT");
+  ASSERT_EQ(runUnix("cd '" + unixPath("") +
+                    "' && ln -s \"$PWD/外面/重要.txt\" 链接.txt"),
+            0);
+  EXPECT_FALSE(sys.deleteFile(path("链接.txt")));
+  EXPECT_EQ(contents("外面\\重要.txt"), "keep");
+  EXPECT_TRUE(sys.deleteFile(path("upper.txt")));
+  EXPECT_EQ(listing(), (std::vector<std::string>{"外面", "链接.txt"}));
+}
+
 }  // namespace
