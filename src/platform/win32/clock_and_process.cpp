@@ -3,6 +3,7 @@
 // after windows.h, which it needs
 #include <shellapi.h>
 
+#include "platform/win32/delay_loaded.h"
 #include "platform/win32/internet_session.h"
 #include "platform/win32/text_wide.h"
 #include "platform/win32/win32_system.h"
@@ -14,6 +15,7 @@ DateTime Win32System::now() {
 }
 
 void Win32System::openUrl(const std::string& url) {
+  if (!shellLoads()) return;
   ShellExecuteW(nullptr, L"open", wideFromText(url).c_str(), nullptr, nullptr,
                 SW_SHOWNORMAL);
 }

@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win32/delay_loaded.h"
 #include "platform/win32/text_wide.h"
 
 namespace {
@@ -118,6 +119,7 @@ DWORD dropEffectFor(DWORD keyState, DWORD allowed) {
 }
 
 std::string droppedFilesText(HDROP files) {
+  if (!shellLoads()) return std::string();
   const UINT count = DragQueryFileW(files, 0xFFFFFFFF, nullptr, 0);
   std::vector<std::string> paths;
   for (UINT i = 0; i < count; ++i) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "online/endpoints.h"
+#include "platform/win32/delay_loaded.h"
 #include "platform/win32/internet_session.h"
 #include "platform/win32/text_wide.h"
 #include "platform/win32/win32_system.h"
@@ -144,6 +145,7 @@ void closeInternetSession() {
 }
 
 HttpResponse Win32System::httpGet(const std::string& url) {
+  if (!winInetLoads()) return HttpResponse{};
   return get(sharedSession(), wideFromText(url),
              INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE,
              L"Accept: */*\r\n", true);
@@ -151,7 +153,7 @@ HttpResponse Win32System::httpGet(const std::string& url) {
 
 bool Win32System::isOnline() {
   DWORD how = 0;
-  if (!InternetGetConnectedState(&how, 0)) return false;
+  if (!winInetLoads() || !InternetGetConnectedState(&how, 0)) return false;
   Handle own{
       InternetOpenW(L"test", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0)};
   return get(own.h, wideFromText(kOnlineTestUrl), INTERNET_FLAG_RELOAD, nullptr,

@@ -16,7 +16,9 @@ add_library(quorvin_win32_system STATIC
   internet.cpp
   encoding.cpp
   clock_and_process.cpp
+  delay_loaded.cpp
 )
 target_include_directories(quorvin_win32_system PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_compile_definitions(quorvin_win32_system PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
-target_link_libraries(quorvin_win32_system PUBLIC quorvin_core wininet shell32 kernel32 ntdll)
+target_link_libraries(quorvin_win32_system PUBLIC quorvin_core
+  delay-loaded::wininet delay-loaded::shell32 kernel32 ntdll)

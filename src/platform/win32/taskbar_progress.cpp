@@ -1,7 +1,9 @@
 #include "platform/win32/taskbar_progress.h"
 
+#include "platform/win32/delay_loaded.h"
+
 TaskbarProgress::TaskbarProgress(HWND window) : window_(window) {
-  if (!window_) return;
+  if (!window_ || !oleLoads()) return;
   void* made = nullptr;
   if (FAILED(CoCreateInstance(CLSID_TaskbarList, nullptr, CLSCTX_INPROC_SERVER,
                               IID_ITaskbarList3, &made)) ||

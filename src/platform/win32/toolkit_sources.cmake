@@ -17,7 +17,8 @@ add_library(quorvin_win32_toolkit STATIC
 target_include_directories(quorvin_win32_toolkit PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_compile_definitions(quorvin_win32_toolkit PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(quorvin_win32_toolkit PUBLIC
-  quorvin_win32_system ole32 oleaut32 uuid comctl32 gdi32 user32 shell32)
+  quorvin_win32_system delay-loaded::ole32 uuid delay-loaded::comctl32 gdi32 user32
+  delay-loaded::shell32)
 
 # quorvin_add_program(target [NOTICE=url] [VERSION=url] [HOME=url] [ONLINE=url])
 # The GUI exe, linked statically (it needs no DLL beyond Windows' own), with

@@ -17,7 +17,9 @@
 
 class Win32Toolkit : public Toolkit {
  public:
-  // Expects OLE and the common controls initialised on this thread.
+  // To be made and used on the user-interface thread. It starts the common
+  // controls with the first window and OLE with the first drop registration
+  // (ending OLE when it goes), so neither holds up the first window.
   Win32Toolkit();
   ~Win32Toolkit() override;
   Win32Toolkit(const Win32Toolkit&) = delete;
@@ -58,7 +60,10 @@ class Win32Toolkit : public Toolkit {
   const ToolkitControl* findControl(const Control& control) const;
   // Owns the About window, so it has no taskbar button; made on first use.
   HWND modalOwner();
+  // Starts OLE on this thread once; false where it cannot start.
+  bool oleStarted();
 
   std::map<WindowId, ToolkitWindow> windows_;
   HWND modalOwner_ = nullptr;
+  bool oleStarted_ = false;
 };

@@ -2,11 +2,13 @@
 // message loop.
 #include <windows.h>
 // after windows.h, which it needs
+#include <commctrl.h>
 #include <ole2.h>
 
 #include <memory>
 #include <string>
 
+#include "platform/win32/delay_loaded.h"
 #include "platform/win32/resources/resource_ids.h"
 #include "platform/win32/text_wide.h"
 #include "platform/win32/toolkit_window.h"
@@ -143,6 +145,18 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam,
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
+// The common controls are started with the first window rather than with
+// the process, which may show a box before any window.
+bool commonControlsStarted() {
+  static const bool started = [] {
+    if (!commonControlsLoad()) return false;
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    return true;
+  }();
+  return started;
+}
+
 bool registerWindowClass() {
   WNDCLASSEXW cls{};
   if (GetClassInfoExW(GetModuleHandleW(nullptr), kWindowClass, &cls)) {
@@ -169,7 +183,7 @@ bool isToolkitWindow(HWND window) {
 
 bool createToolkitWindow(ToolkitWindow& window,
                          const WindowDefinition& definition, HWND owner) {
-  if (!registerWindowClass()) return false;
+  if (!commonControlsStarted() || !registerWindowClass()) return false;
   const int left = (GetSystemMetrics(SM_CXSCREEN) - definition.width) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - definition.height) / 2;
   window.onDestroying = definition.onDestroying;
@@ -248,10 +262,12 @@ Win32Toolkit::~Win32Toolkit() {
     if (!window.handle) continue;
     window.onDestroying = nullptr;
     window.endsMessageLoop = false;
-    RevokeDragDrop(window.handle);  // OLE would keep its target otherwise
+    // OLE would keep its target otherwise.
+    if (oleStarted_) RevokeDragDrop(window.handle);
     DestroyWindow(window.handle);
   }
   if (modalOwner_) DestroyWindow(modalOwner_);
+  if (oleStarted_) OleUninitialize();
 }
 
 bool Win32Toolkit::createWindow(const WindowDefinition& definition) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <set>
@@ -31,6 +32,15 @@ double answerTime(HWND window, UINT message, WPARAM wParam = 0,
   QueryPerformanceCounter(&after);
   return 1000.0 * static_cast<double>(after.QuadPart - before.QuadPart) /
          static_cast<double>(frequency.QuadPart);
+}
+
+// The files the ping test deletes: 60,000 unless QUORVIN_PING_TEST_FILES
+// asks for another number (such as 100,000 for a measurement run, which
+// needs more than the scenario's time-out).
+int pingTestFiles() {
+  const char* asked = std::getenv("QUORVIN_PING_TEST_FILES");
+  const int files = asked ? std::atoi(asked) : 0;
+  return files > 0 ? files : 60000;
 }
 
 bool isProgress(const std::string& text) {
@@ -83,7 +93,9 @@ class ResponsiveDeletion : public CopiedProgram {
 // result line counts up; when the deletion ends, the box and the lines are
 // what they always were.
 TEST_F(ResponsiveDeletion, TheWindowAnswersAndShowsProgressThroughout) {
-  const std::string tree = makeTree("大目录", 240, 250);
+  const int perFolder = 250;
+  const int folders = std::max(1, pingTestFiles() / perFolder);
+  const std::string tree = makeTree("大目录", folders, perFolder);
   const e2e::Box confirmation = pressDelete();
   ASSERT_TRUE(confirmation);
   ASSERT_TRUE(e2e::answer(confirmation, IDOK));
@@ -95,7 +107,7 @@ TEST_F(ResponsiveDeletion, TheWindowAnswersAndShowsProgressThroughout) {
   e2e::Box done;
   const ULONGLONG started = GetTickCount64();
   while (!(done = e2e::openBox(program)) &&
-         GetTickCount64() - started < 120000) {
+         GetTickCount64() - started < 600000) {
     const double ping = answerTime(program.main, WM_NULL);
     ASSERT_GE(ping, 0) << "the window did not answer for 5 s";
     slowest = std::max(slowest, ping);
@@ -110,10 +122,11 @@ TEST_F(ResponsiveDeletion, TheWindowAnswersAndShowsProgressThroughout) {
     Sleep(20);
   }
   const ULONGLONG took = GetTickCount64() - started;
-  ASSERT_TRUE(done) << "no box after two minutes";
-  std::cout << "[ timing   ] 60,000 files deleted in about " << took
-            << " ms; slowest of " << pings << " pings and reads: " << slowest
-            << " ms; " << progressSeen.size() << " progress texts seen\n";
+  ASSERT_TRUE(done) << "no box after ten minutes";
+  std::cout << "[ timing   ] " << folders * perFolder
+            << " files deleted in about " << took << " ms; slowest of " << pings
+            << " pings and reads: " << slowest << " ms; " << progressSeen.size()
+            << " progress texts seen\n";
   EXPECT_LT(slowest, 250.0);
   EXPECT_GE(progressSeen.size(), 3u) << "the progress hardly changed";
   for (const std::string& text : progressSeen) {

@@ -1,17 +1,8 @@
-// The toolkit needs OLE and the common controls, as the program sets up.
-#include <windows.h>
-// after windows.h, which they need
-#include <commctrl.h>
-#include <ole2.h>
-
+// The toolkit starts the common controls and OLE itself, as in the program:
+// nothing is set up here beforehand.
 #include "gtest/gtest.h"
 
 int main(int argc, char** argv) {
-  OleInitialize(nullptr);
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
   ::testing::InitGoogleTest(&argc, argv);
-  const int result = RUN_ALL_TESTS();
-  OleUninitialize();
-  return result;
+  return RUN_ALL_TESTS();
 }
