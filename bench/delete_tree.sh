@@ -4,8 +4,9 @@
 #   ours  the program's folder deletion (Win32System::deleteFolder, the call
 #         behind the delete button): the handle-relative walk, listing each
 #         folder from its handle and deleting each entry through a handle
-#         opened relative to it, closing those handles on a second thread
-#         in large folders; from bench/delete_tree_bench.exe
+#         opened relative to it, finishing each file (under Wine: checking
+#         where it resolves, marking, closing) on a second thread in large
+#         folders; from bench/delete_tree_bench.exe
 #   bare  a bare FindFirstFileW/DeleteFileW/RemoveDirectoryW loop in the same
 #         exe, by full paths: the walk the program must beat
 #   rm    native `rm -rf`, for scale
