@@ -120,15 +120,8 @@ bool isEntryOf(std::wstring_view resolved, const std::wstring& folder) {
          withoutTrailingDotsAndBlanks(resolved.substr(0, last)) == folder;
 }
 
-// Marks the opened file, unless it resolved to something outside the
-// folder (a Unix link to a file, under Wine), then closes it: the file goes
-// with the close. Counts it when it went.
-void finishFile(Walk& walk, HANDLE file, bool inside) {
-  const bool marked = inside && markForDeletion(walk, file);
-  walk.calls.close(file);
-  if (marked) countRemoved(walk, false);
-}
-
+// Closes a file opened for deletion (with delete-on-close or marked, the
+// file goes with the close) and counts it when it went.
 void closeFile(Walk& walk, HANDLE file, bool marked) {
   walk.calls.close(file);
   if (marked) countRemoved(walk, false);
@@ -158,9 +151,13 @@ void deleteFiles(Walk& walk, HANDLE folder, std::vector<std::wstring>& names) {
     if (walk.opensFollowLinks) {
       if (!NT_SUCCESS(walk.calls.open(folder, name, DELETE, options, &file)))
         continue;
-      // Checked here and marked on the other thread: two round trips each.
+      // A file that resolved outside the folder (a Unix link to a file) is
+      // closed unmarked. Checked here and marked on the other thread: two
+      // round trips to Wine's server each.
       const bool inside = isEntryOf(resolvedName(walk, file), folderName);
-      finish = [&walk, file, inside] { finishFile(walk, file, inside); };
+      finish = [&walk, file, inside] {
+        closeFile(walk, file, inside && markForDeletion(walk, file));
+      };
     } else if (walk.classicOnly) {
       if (!NT_SUCCESS(walk.calls.open(folder, name, DELETE,
                                       options | FILE_DELETE_ON_CLOSE, &file)))
