@@ -62,19 +62,8 @@ bool holdsPrivateUse(const std::wstring& wide) {
   return false;
 }
 
-std::wstring wideFromGbk(const std::string& bytes) {
-  const int size = static_cast<int>(bytes.size());
-  const int n = MultiByteToWideChar(kGbk, MB_ERR_INVALID_CHARS, bytes.data(),
-                                    size, nullptr, 0);
-  if (n <= 0) return std::wstring();
-  std::wstring wide(n, L'\0');
-  MultiByteToWideChar(kGbk, MB_ERR_INVALID_CHARS, bytes.data(), size,
-                      wide.data(), n);
-  return wide;
-}
-
 std::string fromGbk(const std::string& bytes) {
-  const std::wstring wide = wideFromGbk(bytes);
+  const std::wstring wide = wideFromCodePage(kGbk, bytes);
   if (wide.empty() || holdsPrivateUse(wide)) return std::string();
   return textFromWide(wide);
 }

@@ -41,10 +41,9 @@ bool findInParent(FolderListing& listing, const std::wstring& name,
 bool withEntryInParent(
     const std::wstring& literal, const NtFileCalls& calls,
     const std::function<bool(HANDLE parent, const ListedEntry&)>& use) {
-  const size_t split = literal.find_last_of(L'\\');
-  if (split == std::wstring::npos) return false;
-  const std::wstring name = literal.substr(split + 1);
-  std::wstring parentPath = literal.substr(0, split);
+  const std::wstring name(lastNameOf(literal));
+  if (name.size() == literal.size()) return false;  // no parent
+  std::wstring parentPath = literal.substr(0, literal.size() - name.size() - 1);
   if (!isPlainName(name)) return false;
   if (isVolumeRoot(parentPath)) parentPath += L'\\';
 

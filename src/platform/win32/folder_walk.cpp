@@ -130,10 +130,8 @@ void closeFile(Walk& walk, HANDLE file, bool marked) {
 // Deletes the files of the open folder named in `names` and forgets the
 // names. Each is opened relative to the folder as it stands (a link
 // itself, never what it points to) and deleted through its own handle; a
-// stop is honoured before each one. Where only the classic disposition
-// exists, it is asked for in the open itself: the same deletion, one call
-// fewer per file. With enough files, each is finished (checked, marked,
-// closed) on a second thread while the next one is opened.
+// stop is honoured before each one. With enough files, each is finished
+// (checked, marked, closed) on a second thread while the next one is opened.
 void deleteFiles(Walk& walk, HANDLE folder, std::vector<std::wstring>& names) {
   const bool aside = names.size() >= kAsideFrom;
   std::wstring folderName;
@@ -143,14 +141,20 @@ void deleteFiles(Walk& walk, HANDLE folder, std::vector<std::wstring>& names) {
     folderName = withoutTrailingDotsAndBlanks(resolved);
     if (folderName == L"\\") folderName.clear();  // the root
   }
-  const ULONG options = FILE_NON_DIRECTORY_FILE | FILE_OPEN_REPARSE_POINT;
+  // Where only the classic disposition exists and no check must come
+  // first, it is asked for in the open itself.
+  const bool deleteOnClose = walk.classicOnly && !walk.opensFollowLinks;
+  const ULONG options = FILE_NON_DIRECTORY_FILE | FILE_OPEN_REPARSE_POINT |
+                        (deleteOnClose ? FILE_DELETE_ON_CLOSE : 0);
   for (const std::wstring& name : names) {
     if (stopRequested(walk)) break;
     HANDLE file;
+    if (!NT_SUCCESS(walk.calls.open(folder, name, DELETE, options, &file)))
+      continue;
     std::function<void()> finish;
-    if (walk.opensFollowLinks) {
-      if (!NT_SUCCESS(walk.calls.open(folder, name, DELETE, options, &file)))
-        continue;
+    if (deleteOnClose) {
+      finish = [&walk, file] { closeFile(walk, file, true); };
+    } else if (walk.opensFollowLinks) {
       // A file that resolved outside the folder (a Unix link to a file) is
       // closed unmarked. Checked here and marked on the other thread: two
       // round trips to Wine's server each.
@@ -158,14 +162,7 @@ void deleteFiles(Walk& walk, HANDLE folder, std::vector<std::wstring>& names) {
       finish = [&walk, file, inside] {
         closeFile(walk, file, inside && markForDeletion(walk, file));
       };
-    } else if (walk.classicOnly) {
-      if (!NT_SUCCESS(walk.calls.open(folder, name, DELETE,
-                                      options | FILE_DELETE_ON_CLOSE, &file)))
-        continue;
-      finish = [&walk, file] { closeFile(walk, file, true); };
     } else {
-      if (!NT_SUCCESS(walk.calls.open(folder, name, DELETE, options, &file)))
-        continue;
       const bool marked = markForDeletion(walk, file);
       finish = [&walk, file, marked] { closeFile(walk, file, marked); };
     }

@@ -2,16 +2,20 @@
 
 #include <windows.h>
 
-std::wstring wideFromText(const std::string& text) {
-  if (text.empty()) return std::wstring();
-  const int size = static_cast<int>(text.size());
-  const int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(),
-                                    size, nullptr, 0);
+std::wstring wideFromCodePage(unsigned codePage, const std::string& bytes) {
+  if (bytes.empty()) return std::wstring();
+  const int size = static_cast<int>(bytes.size());
+  const int n = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS,
+                                    bytes.data(), size, nullptr, 0);
   if (n <= 0) return std::wstring();
   std::wstring wide(n, L'\0');
-  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size,
+  MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), size,
                       wide.data(), n);
   return wide;
+}
+
+std::wstring wideFromText(const std::string& text) {
+  return wideFromCodePage(CP_UTF8, text);
 }
 
 std::string textFromWide(const std::wstring& wide) {

@@ -9,3 +9,7 @@
 
 std::wstring wideFromText(const std::string& text);
 std::string textFromWide(const std::wstring& wide);
+
+// Bytes in a Windows code page, strictly: empty when any byte sequence is
+// not a character of it.
+std::wstring wideFromCodePage(unsigned codePage, const std::string& bytes);
